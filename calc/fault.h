@@ -1,0 +1,8 @@
+#pragma once
+
+namespace calc {
+
+// The arithmetic faults that stop a calculation run where they happen.
+enum class Fault { DivisionByZero, Overflow, InvalidArgument };
+
+} // namespace calc

@@ -1,0 +1,217 @@
+#include "calc/value_text.h"
+
+#include "calc/checked_real.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+namespace calc {
+
+namespace {
+
+// Reads a box's text one significant character at a time. Whitespace is skipped wherever it
+// stands, and what a Chinese input method types is folded into the ASCII the number rule reads:
+// full-width forms (U+FF01–U+FF5E), the ideographic space and the ideographic full stop "。".
+// Every other byte, valid UTF-8 or not, comes out as a character that ends the number.
+class SignificantChars {
+public:
+    static constexpr char end = '\0';
+    static constexpr char other = '\x01';
+
+    explicit SignificantChars(std::string_view text) : m_text(text) {}
+
+    char next()
+    {
+        while (m_pos < m_text.size()) {
+            const char c = fold();
+            if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+                return c;
+        }
+        return end;
+    }
+
+private:
+    // The character at the read position, consuming its bytes.
+    char fold()
+    {
+        const auto lead = static_cast<unsigned char>(m_text[m_pos++]);
+        if (lead < 0x80)
+            return lead == 0 ? other : static_cast<char>(lead);
+        // The only code points worth folding are three-byte sequences led by E3 or EF.
+        if ((lead != 0xE3 && lead != 0xEF) || m_pos + 2 > m_text.size())
+            return other;
+        const auto b1 = static_cast<unsigned char>(m_text[m_pos]);
+        const auto b2 = static_cast<unsigned char>(m_text[m_pos + 1]);
+        if ((b1 & 0xC0) != 0x80 || (b2 & 0xC0) != 0x80)
+            return other;
+        m_pos += 2;
+        const char32_t cp = ((lead & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
+        if (cp == U'\u3000')
+            return ' ';
+        if (cp == U'\u3002')
+            return '.';
+        if (cp >= U'\uFF01' && cp <= U'\uFF5E')
+            return static_cast<char>(cp - 0xFEE0);
+        return other;
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+// Correctly rounded value of a non-negative integer written in hexadecimal digits.
+double hexIntegerValue(std::string_view digits)
+{
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.empty())
+        return 0;
+    if (digits.size() > 256) // more than 1024 bits: beyond any double
+        return infinity;
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                           std::chars_format::hex);
+    return ec == std::errc::result_out_of_range ? infinity : value;
+}
+
+// Octal digits are regrouped from three bits a digit into four, so the same exact conversion serves.
+double octalIntegerValue(std::string_view digits)
+{
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.size() > 342) // more than 1024 bits: beyond any double
+        return infinity;
+    std::string hex;
+    unsigned pending = 0;
+    int pendingBits = 0;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        pending |= static_cast<unsigned>(*it - '0') << pendingBits;
+        pendingBits += 3;
+        for (; pendingBits >= 4; pendingBits -= 4, pending >>= 4)
+            hex.insert(hex.begin(), "0123456789abcdef"[pending & 0xF]);
+    }
+    if (pendingBits > 0)
+        hex.insert(hex.begin(), "0123456789abcdef"[pending]);
+    return hexIntegerValue(hex);
+}
+
+// Correctly rounded value of ±0.<digits> × 10^exponent, with significant digits (no leading
+// zeros) of any length.
+double decimalValue(bool negative, std::string_view significant, std::int64_t exponent)
+{
+    const double zero = negative ? -0.0 : 0.0;
+    if (significant.empty())
+        return zero;
+    // Far outside the range of a double either way; the check keeps the exponent text short.
+    if (exponent > 400)
+        return negative ? -infinity : infinity;
+    if (exponent < -400)
+        return zero;
+    std::string text = negative ? "-0." : "0.";
+    text.append(significant);
+    text += 'e';
+    text += std::to_string(exponent);
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::result_out_of_range)
+        return exponent > 0 ? (negative ? -infinity : infinity) : zero;
+    return value;
+}
+
+} // namespace
+
+double parseNumber(std::string_view text)
+{
+    SignificantChars chars(text);
+    char c = chars.next();
+
+    if (c == '&') {
+        c = chars.next();
+        const bool hex = c == 'H' || c == 'h';
+        if (!hex && c != 'O' && c != 'o')
+            return 0;
+        std::string digits;
+        for (c = chars.next(); hex ? isHexDigit(c) : isOctalDigit(c); c = chars.next())
+            digits += c;
+        return hex ? hexIntegerValue(digits) : octalIntegerValue(digits);
+    }
+
+    bool negative = false;
+    if (c == '+' || c == '-') {
+        negative = c == '-';
+        c = chars.next();
+    }
+
+    // Mantissa as its significant digits and the position of the decimal point among them.
+    std::string significant;
+    bool anyDigit = false;
+    std::int64_t pointPosition = 0; // value = 0.<significant> × 10^pointPosition
+    for (; isDigit(c); c = chars.next()) {
+        anyDigit = true;
+        if (c == '0' && significant.empty())
+            continue;
+        significant += c;
+        ++pointPosition;
+    }
+    if (c == '.') {
+        for (c = chars.next(); isDigit(c); c = chars.next()) {
+            anyDigit = true;
+            if (c == '0' && significant.empty())
+                --pointPosition;
+            else
+                significant += c;
+        }
+    }
+    if (!anyDigit)
+        return 0;
+
+    // An exponent letter without digits after it adds nothing.
+    std::int64_t exponent = 0;
+    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+        c = chars.next();
+        bool negativeExponent = false;
+        if (c == '+' || c == '-') {
+            negativeExponent = c == '-';
+            c = chars.next();
+        }
+        constexpr std::int64_t saturation = std::int64_t{1} << 52; // far beyond any text's digit count
+        for (; isDigit(c); c = chars.next())
+            exponent = std::min(exponent * 10 + (c - '0'), saturation);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    while (!significant.empty() && significant.back() == '0')
+        significant.pop_back();
+    return decimalValue(negative, significant, pointPosition + exponent);
+}
+
+std::string formatResult(double value)
+{
+    if (value == 0) // negative zero too
+        return " 0";
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string_view digits(buffer, end);
+
+    std::string text(1, value < 0 ? '-' : ' ');
+    if (value < 0)
+        digits.remove_prefix(1);
+    if (digits.starts_with("0."))
+        digits.remove_prefix(1);
+    for (const char c : digits)
+        text += c == 'e' ? 'E' : c;
+    return text;
+}
+
+double roundHalfHundredths(double x) { return (floor(100 * Real(x) + 0.5) / 100).value(); }
+double roundHalfTenths(double x) { return (floor(10 * Real(x) + 0.5) / 10).value(); }
+double roundTenthsLow(double x) { return (floor(10 * Real(x) + 0.1) / 10).value(); }
+
+} // namespace calc

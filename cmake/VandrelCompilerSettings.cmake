@@ -1,0 +1,18 @@
+# Compiler settings shared by every target of the project.
+#
+# Results must agree to the last bit on every machine, so no multiply-add may be fused and no
+# fast-math reassociation is ever allowed. Applied per directory rather than through
+# CMAKE_CXX_FLAGS so that they hold when another project pulls this one in.
+
+option(VANDREL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+if(MSVC)
+    add_compile_options(/W4 /WX /utf-8 /fp:precise)
+else()
+    add_compile_options(-Wall -Wextra -Wpedantic -Werror -ffp-contract=off)
+endif()
+
+if(VANDREL_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
