@@ -50,19 +50,23 @@ const std::string boxSpanRatio = "TxtRatio";
 
 DesignInput readDesignInput(const std::map<std::string, std::string>& texts, SupportMode supportMode)
 {
+    // Keys made once: a run looks each of them up.
+    static const std::string wind = "TxtWind", space = "TxtSpace", dead = "TxtDead", fy = "txtfy", f = "TxtF",
+                             fv = "TxtFv", b = "Txtb", h = "Txth", tf = "Txttf", tw = "Txttw",
+                             height = "TxtHeight", bracing = "TxtSSpace";
     DesignInput in;
-    in.windPressure = readBox(texts, "TxtWind");
-    in.columnSpacing = readBox(texts, "TxtSpace");
-    in.wallWeight = readBox(texts, "TxtDead");
-    in.fy = readBox(texts, "txtfy");
-    in.f = readBox(texts, "TxtF");
-    in.fv = readBox(texts, "TxtFv");
-    in.b = readBox(texts, "Txtb");
-    in.h = readBox(texts, "Txth");
-    in.tf = readBox(texts, "Txttf");
-    in.tw = readBox(texts, "Txttw");
-    in.height = readBox(texts, "TxtHeight");
-    in.bracingSpacing = readBox(texts, "TxtSSpace");
+    in.windPressure = readBox(texts, wind);
+    in.columnSpacing = readBox(texts, space);
+    in.wallWeight = readBox(texts, dead);
+    in.fy = readBox(texts, fy);
+    in.f = readBox(texts, f);
+    in.fv = readBox(texts, fv);
+    in.b = readBox(texts, b);
+    in.h = readBox(texts, h);
+    in.tf = readBox(texts, tf);
+    in.tw = readBox(texts, tw);
+    in.height = readBox(texts, height);
+    in.bracingSpacing = readBox(texts, bracing);
     in.supportMode = supportMode;
     return in;
 }

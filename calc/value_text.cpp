@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace calc {
@@ -124,10 +126,47 @@ double decimalValue(bool negative, std::string_view significant, std::int64_t ex
     return value;
 }
 
+// Digits of a result that is the double nearest to a number of hundredths, which every rounded
+// result is: n / 100 has at most 15 significant digits, so it is exactly what rounding the value
+// to 15 digits gives. Written from the integer n, several times faster than a general conversion.
+// Empty for any other value.
+std::string_view hundredthsDigits(char (&buffer)[32], double value)
+{
+    if (!(std::fabs(value) < 1e13))
+        return {};
+    const long long hundredths = std::llround(value * 100);
+    if (static_cast<double>(hundredths) / 100 != value)
+        return {};
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer - 2, std::llabs(hundredths));
+    std::size_t size = static_cast<std::size_t>(end - buffer);
+    // Pad to three digits so that a point can stand before the last two: 5 → 005 → 0.05.
+    const std::size_t missing = size < 3 ? 3 - size : 0;
+    std::memmove(buffer + missing, buffer, size);
+    std::memset(buffer, '0', missing);
+    size += missing;
+    std::memmove(buffer + size - 1, buffer + size - 2, 2);
+    buffer[size - 2] = '.';
+    ++size;
+    while (buffer[size - 1] == '0')
+        --size;
+    if (buffer[size - 1] == '.')
+        --size;
+    return {buffer, size};
+}
+
 } // namespace
 
 double parseNumber(std::string_view text)
 {
+    // Most boxes hold a plain decimal such as "0.4". Where the standard conversion reads the
+    // whole text, it reads it as the rule does.
+    if (!text.empty() && (isDigit(text.front()) || text.front() == '-' || text.front() == '.')) {
+        double value = 0;
+        const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (ec == std::errc() && ptr == text.data() + text.size())
+            return value;
+    }
+
     SignificantChars chars(text);
     char c = chars.next();
 
@@ -197,12 +236,15 @@ std::string formatResult(double value)
     if (value == 0) // negative zero too
         return " 0";
     char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string_view digits(buffer, end);
+    std::string_view digits = hundredthsDigits(buffer, value);
+    if (digits.empty()) {
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+        digits = std::string_view(buffer, end);
+        if (value < 0)
+            digits.remove_prefix(1);
+    }
 
     std::string text(1, value < 0 ? '-' : ' ');
-    if (value < 0)
-        digits.remove_prefix(1);
     if (digits.starts_with("0."))
         digits.remove_prefix(1);
     for (const char c : digits)
