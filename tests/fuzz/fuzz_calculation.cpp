@@ -1,0 +1,103 @@
+// Feeds arbitrary bytes to the input rule and, split into twelve box texts, to whole runs.
+// Every run must end without a crash, hand over its results in the fixed order and never out
+// of it, and write only texts of the display rule's shape.
+#include "calc/calculation.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::array<std::string, 12> inputBoxes = {"TxtWind", "TxtSpace", "TxtDead", "txtfy",      "TxtF",     "TxtFv",
+                                                "Txtb",    "Txth",     "Txttf",   "Txttw", "TxtHeight", "TxtSSpace"};
+const std::array<std::string, 5> resultBoxes = {"TxtStressx", "TxtStressy", "TxtDeadweight", "TxtDeflection",
+                                                "TxtRatio"};
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// " 0"; or a sign (space or minus), then digits with at most one point, no zero before the
+// point, no trailing zero after it, at most 15 significant digits; or a sign, a mantissa of
+// that kind and an exponent part "E+dd" / "E-dd".
+bool hasDisplayShape(const std::string& text)
+{
+    if (text == " 0")
+        return true;
+    if (text.size() < 2 || (text[0] != ' ' && text[0] != '-'))
+        return false;
+    const std::string body = text.substr(1);
+    const auto e = body.find('E');
+    const std::string mantissa = body.substr(0, e);
+    if (e != std::string::npos) {
+        const std::string exponent = body.substr(e + 1);
+        if (exponent.size() < 3 || (exponent[0] != '+' && exponent[0] != '-'))
+            return false;
+        for (std::size_t i = 1; i < exponent.size(); ++i)
+            if (!isDigit(exponent[i]))
+                return false;
+    }
+    const auto point = mantissa.find('.');
+    if (std::count(mantissa.begin(), mantissa.end(), '.') > 1 || mantissa.starts_with("0") || mantissa == ".")
+        return false;
+    if (point != std::string::npos && (mantissa.back() == '0' || mantissa.back() == '.'))
+        return false;
+    int significant = 0;
+    bool leading = true;
+    for (const char c : mantissa) {
+        if (c == '.')
+            continue;
+        if (!isDigit(c))
+            return false;
+        leading = leading && c == '0';
+        significant += leading ? 0 : 1;
+    }
+    return significant >= 1 && significant <= 15;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    require(!std::isnan(calc::parseNumber(bytes)));
+    if (size == 0)
+        return 0;
+
+    // First byte picks the support mode; the rest splits at 0x1F into the twelve boxes.
+    const int mode = static_cast<std::int8_t>(data[0]);
+    std::map<std::string, std::string> texts;
+    std::size_t box = 0;
+    std::size_t start = 1;
+    for (std::size_t i = 1; i <= size && box < inputBoxes.size(); ++i) {
+        if (i == size || data[i] == 0x1F) {
+            texts[inputBoxes[box++]] = std::string(bytes.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+
+    std::vector<std::pair<std::string, std::string>> writes;
+    const auto fault = calc::runCalculation(texts, mode, [&](const std::string& name, const std::string& text) {
+        require(writes.size() < resultBoxes.size());
+        require(name == resultBoxes[writes.size()]);
+        require(hasDisplayShape(text));
+        writes.emplace_back(name, text);
+    });
+    require(fault.has_value() || writes.size() == resultBoxes.size());
+
+    // The same texts always give the same results.
+    std::vector<std::pair<std::string, std::string>> again;
+    const auto faultAgain = calc::runCalculation(
+        texts, mode, [&](const std::string& name, const std::string& text) { again.emplace_back(name, text); });
+    require(faultAgain == fault && again == writes);
+    return 0;
+}
