@@ -1,0 +1,251 @@
+#include "ui/form1.h"
+
+#include "calc/calculation.h"
+#include "ui/clock_icon.h"
+#include "ui/form1_layout.h"
+#include "ui/section_picture.h"
+#include "ui/twips.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace ui;
+
+namespace {
+
+const QString applicationTitle = QStringLiteral("Vandrel设计");
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The Windows faces first, then the Debian faces the set-up installs. Sizes are in pixels of the
+// 96-dpi screen the layout is drawn for (12 pt = 16 px, 15.75 pt = 21 px), so text keeps its
+// place in the twip rectangles whatever DPI the display reports.
+QFont fontFor(FontRole role)
+{
+    QFont font;
+    switch (role) {
+    case FontRole::SansSerif:
+        font.setFamilies({"MS Sans Serif", "DejaVu Sans", "WenQuanYi Micro Hei"});
+        font.setPixelSize(16);
+        break;
+    case FontRole::Song:
+        font.setFamilies({"宋体", "SimSun", "AR PL UMing CN"});
+        font.setPixelSize(16);
+        break;
+    case FontRole::Hei:
+        font.setFamilies({"黑体", "SimHei", "WenQuanYi Micro Hei"});
+        font.setPixelSize(21);
+        break;
+    case FontRole::None:
+        break;
+    }
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// A few texts are wider in the installed faces than in the fonts the layout was drawn with
+// ("Vandrel间距", "kN/m^2", a result such as " 1666.6"). Rather than clip them, narrow the face
+// until the text fits the width it has; the height of the letters, and so the layout, stays.
+QFont narrowedToFit(QFont font, const QString& text, int availableWidth)
+{
+    for (int stretch = 100; stretch >= 60; stretch -= 2) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(text) <= availableWidth)
+            break;
+    }
+    return font;
+}
+
+// Width a line edit has for its text: inside its frame and the two-pixel margins it keeps.
+int textWidth(const QLineEdit* box)
+{
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const QMargins margins = box->textMargins();
+    return box->width() - 2 * frame - margins.left() - margins.right() - 2 * 2;
+}
+
+QWidget* createControl(const ControlSpec& spec, QWidget* container)
+{
+    const QString caption = fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::GroupBox:
+        return new QGroupBox(caption, container);
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, container);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::InputBox:
+        return new QLineEdit(caption, container);
+    case ControlKind::ResultBox: {
+        // Never read by the calculation; the user may select and copy from it.
+        auto* box = new QLineEdit(container);
+        box->setReadOnly(true);
+        return box;
+    }
+    case ControlKind::OptionButton:
+        return new QRadioButton(caption, container);
+    case ControlKind::PushButton:
+        return new QPushButton(caption, container);
+    case ControlKind::Picture: {
+        auto* picture = new SectionPictureBox(container);
+        picture->setFocusPolicy(Qt::NoFocus);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+QString faultDescription(calc::Fault fault)
+{
+    switch (fault) {
+    case calc::Fault::DivisionByZero:
+        return QStringLiteral("除数为零");
+    case calc::Fault::Overflow:
+        return QStringLiteral("数值溢出");
+    case calc::Fault::InvalidArgument:
+        return QStringLiteral("无效参数（负数开平方）");
+    }
+    return {};
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent)
+    // The classic style draws group boxes with the frame line through the caption, as the
+    // layout expects, and keeps the sunken text boxes and raised buttons of the twip layout.
+    , m_style(QStyleFactory::create(QStringLiteral("Windows")))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(applicationTitle);
+    setWindowIcon(clockIcon());
+    setFixedSize(twipsToPixels(7470), twipsToPixels(6900));
+    createControls();
+    setTabOrder();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    if (m_style)
+        setStyle(m_style.get());
+    for (const ControlSpec& spec : form1Controls) {
+        QWidget* container = spec.container.empty() ? this : m_controls.value(fromUtf8(spec.container));
+        QWidget* widget = createControl(spec, container);
+        widget->setObjectName(fromUtf8(spec.name));
+        widget->setGeometry(toPixels(spec.rect));
+        if (spec.font != FontRole::None)
+            widget->setFont(fontFor(spec.font));
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setFont(narrowedToFit(label->font(), label->text(), label->width()));
+        if (!spec.accessibleName.empty())
+            widget->setAccessibleName(fromUtf8(spec.accessibleName));
+        if (m_style)
+            widget->setStyle(m_style.get());
+        m_controls.insert(widget->objectName(), widget);
+    }
+
+    // Where a label reaches under the text box to its right, the box is drawn over it.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->raise();
+
+    auto* calculate = control<QPushButton>(QStringLiteral("Command1"));
+    connect(calculate, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(control<QPushButton>(QStringLiteral("Command2")), &QPushButton::clicked, this, &Form1::Command2_Click);
+    for (qint16 index = 0; index < 2; ++index) {
+        auto* option = control<QRadioButton>(QStringLiteral("Option1(%1)").arg(index));
+        connect(option, &QRadioButton::toggled, this, [this, index](bool selected) {
+            if (selected)
+                Option1_Click(index);
+        });
+    }
+    // Enter in an input box presses "计算".
+    for (const ControlSpec& spec : form1Controls)
+        if (spec.kind == ControlKind::InputBox)
+            connect(control<QLineEdit>(fromUtf8(spec.name)), &QLineEdit::returnPressed, calculate,
+                    &QPushButton::click);
+}
+
+void Form1::setTabOrder()
+{
+    std::vector<const ControlSpec*> focusable;
+    for (const ControlSpec& spec : form1Controls)
+        if (control<QWidget>(fromUtf8(spec.name))->focusPolicy() & Qt::TabFocus)
+            focusable.push_back(&spec);
+    std::sort(focusable.begin(), focusable.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->tabOrder < b->tabOrder; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(control<QWidget>(fromUtf8(focusable[i - 1]->name)),
+                             control<QWidget>(fromUtf8(focusable[i]->name)));
+    control<QWidget>(fromUtf8(focusable.front()->name))->setFocus();
+}
+
+template <typename Widget>
+Widget* Form1::control(const QString& name) const
+{
+    return qobject_cast<Widget*>(m_controls.value(name));
+}
+
+void Form1::Form_Load()
+{
+    m_supportMode = calc::SimplySupported;
+    control<QRadioButton>(QStringLiteral("Option1(0)"))->setChecked(true);
+}
+
+void Form1::Option1_Click(qint16 index)
+{
+    m_supportMode = index == 0 ? calc::SimplySupported : calc::Cantilever;
+}
+
+void Form1::Command1_Click()
+{
+    std::map<std::string, std::string> texts;
+    for (const ControlSpec& spec : form1Controls)
+        if (spec.kind == ControlKind::InputBox)
+            texts[std::string(spec.name)] = control<QLineEdit>(fromUtf8(spec.name))->text().toStdString();
+
+    const auto fault =
+        calc::runCalculation(texts, m_supportMode, [this](const std::string& name, const std::string& text) {
+            showResult(control<QLineEdit>(QString::fromStdString(name)), QString::fromStdString(text));
+        });
+    if (fault)
+        reportFault(*fault);
+}
+
+void Form1::showResult(QLineEdit* box, const QString& text)
+{
+    box->setFont(narrowedToFit(box->font(), text, textWidth(box)));
+    box->setText(text);
+    box->setCursorPosition(0); // read from the start, as typed numbers are
+}
+
+void Form1::reportFault(calc::Fault fault)
+{
+    QMessageBox::warning(this, applicationTitle,
+                         QStringLiteral("运算错误：%1。\n计算已停止，此后的结果未更新；请检查输入数据。")
+                             .arg(faultDescription(fault)));
+}
+
+void Form1::Command2_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
