@@ -27,7 +27,11 @@ void requireInRange(std::initializer_list<double> values)
 
 class ResultWriter {
 public:
-    ResultWriter(CheckResult& result, const ResultSink& sink) : m_result(result), m_sink(sink) {}
+    ResultWriter(CheckResult& result, const ResultSink& sink)
+        : m_result(result)
+        , m_sink(sink)
+    {
+    }
 
     void write(std::optional<double> CheckResult::*field, const std::string& box, double roundedValue)
     {
@@ -52,8 +56,8 @@ DesignInput readDesignInput(const std::map<std::string, std::string>& texts, Sup
 {
     // Keys made once: a run looks each of them up.
     static const std::string wind = "TxtWind", space = "TxtSpace", dead = "TxtDead", fy = "txtfy", f = "TxtF",
-                             fv = "TxtFv", b = "Txtb", h = "Txth", tf = "Txttf", tw = "Txttw",
-                             height = "TxtHeight", bracing = "TxtSSpace";
+                             fv = "TxtFv", b = "Txtb", h = "Txth", tf = "Txttf", tw = "Txttw", height = "TxtHeight",
+                             bracing = "TxtSSpace";
     DesignInput in;
     in.windPressure = readBox(texts, wind);
     in.columnSpacing = readBox(texts, space);

@@ -20,7 +20,10 @@ struct FaultStop {
 // keeps the reported fault the first one met reading the formula left to right.
 class Real {
 public:
-    Real(double value) : m_value(checked(value)) {}
+    Real(double value)
+        : m_value(checked(value))
+    {
+    }
 
     double value() const { return m_value; }
 

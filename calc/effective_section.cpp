@@ -32,8 +32,7 @@ WebEffectiveParts compressedWeb(const DesignInput& in, const GrossSection& gross
     // Flanges enter only through b·tf times their distance squared; their own b·tf³/12 is left out.
     const Real flanges = (b * tf) * (pow(h - p.yc - tf / 2, 2) + pow(p.yc - tf / 2, 2));
     const Real webOwn = tw * (pow(p.he1, 3) + pow(p.he2, 3)) / 12;
-    const Real webSteiner =
-        tw * (p.he1 * pow(h - p.yc - tf - p.he1 / 2, 2) + p.he2 * pow(p.yc - tf - p.he2 / 2, 2));
+    const Real webSteiner = tw * (p.he1 * pow(h - p.yc - tf - p.he1 / 2, 2) + p.he2 * pow(p.yc - tf - p.he2 / 2, 2));
     p.Ie = ((flanges + webOwn) + webSteiner) * 1e-12;
     p.We = (p.Ie / (h - p.yc)) * 1000;
     return p;
@@ -41,8 +40,8 @@ WebEffectiveParts compressedWeb(const DesignInput& in, const GrossSection& gross
 
 // Part of the web in tension: only the compressed depth hc loses a strip, the tension zone and
 // he2 form one continuous piece hl, and yc is measured from the more compressed flange.
-WebEffectiveParts partlyTensionedWeb(const DesignInput& in, const GrossSection& gross, Real sigmaMax,
-                                     Real sigmaMin, Real rho)
+WebEffectiveParts partlyTensionedWeb(const DesignInput& in, const GrossSection& gross, Real sigmaMax, Real sigmaMin,
+                                     Real rho)
 {
     const Real b = in.b, h = in.h, tf = in.tf, tw = in.tw, hw = gross.hw;
     WebEffectiveParts p;
@@ -59,8 +58,7 @@ WebEffectiveParts partlyTensionedWeb(const DesignInput& in, const GrossSection& 
 
     const Real flanges = (b * tf) * (pow(p.yc - tf / 2, 2) + pow(h - p.yc - tf / 2, 2));
     const Real webOwn = tw * (pow(p.he1, 3) + pow(p.hl, 3)) / 12;
-    const Real webSteiner =
-        tw * (p.he1 * pow(p.yc - tf - p.he1 / 2, 2) + p.hl * pow(h - p.yc - tf - p.hl / 2, 2));
+    const Real webSteiner = tw * (p.he1 * pow(p.yc - tf - p.he1 / 2, 2) + p.hl * pow(h - p.yc - tf - p.hl / 2, 2));
     p.Ie = ((flanges + webOwn) + webSteiner) * 1e-12;
     p.We = (p.Ie / p.yc) * 1000;
     return p;
@@ -96,10 +94,9 @@ EffectiveSection effectiveSection(const DesignInput& in, const GrossSection& gro
     const WebEffectiveParts p = wholeWebCompressed ? compressedWeb(in, gross, r, rho)
                                                    : partlyTensionedWeb(in, gross, sigmaMax, sigmaMin, rho);
 
-    return {sigmaMax.value(), sigmaMin.value(), r.value(),   kSigma.value(), lambdaP.value(),
-            rho.value(),      wholeWebCompressed, p.hc.value(), p.he.value(),   p.he1.value(),
-            p.he2.value(),    p.hl.value(),      p.Ae.value(),  p.yc.value(),   p.Ie.value(),
-            p.We.value()};
+    return {sigmaMax.value(),   sigmaMin.value(), r.value(),    kSigma.value(), lambdaP.value(), rho.value(),
+            wholeWebCompressed, p.hc.value(),     p.he.value(), p.he1.value(),  p.he2.value(),   p.hl.value(),
+            p.Ae.value(),       p.yc.value(),     p.Ie.value(), p.We.value()};
 }
 
 double inPlaneStress(const EffectiveSection& eff, const Actions& actions)

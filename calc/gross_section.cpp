@@ -41,8 +41,8 @@ Actions designActions(const DesignInput& in)
     const Real H = in.height, s = in.columnSpacing;
 
     // Height factor of the wind pressure, a fourth-degree fit in the height H [m].
-    const Real muZ = 0.79359 + 0.01794 * H + 0.000608537 * pow(H, 2) - 2.32685e-05 * pow(H, 3)
-                     + 2.18838e-07 * pow(H, 4);
+    const Real muZ
+        = 0.79359 + 0.01794 * H + 0.000608537 * pow(H, 2) - 2.32685e-05 * pow(H, 3) + 2.18838e-07 * pow(H, 4);
     const Real q = ((in.windPressure * muZ) * s) * 1000; // kN/m² × m → N/m
     const Real wallStrip = (s * in.wallWeight) * 1000;   // weight of the wall strip per metre of height [N/m]
 

@@ -26,8 +26,8 @@ StabilityFactors stabilityFactors(const DesignInput& in, const GrossSection& gro
     // The section is doubly symmetric, so no asymmetry term joins this root.
     const Real root = sqrt(1 + pow(((lambdaY * tf) / 4.4) / h, 2));
     // A·h/Wx is dimensionless once the 1000 brings h from mm to m.
-    const Real phiBElastic =
-        (((((betaB * 4320) / pow(lambdaY, 2)) * A) * h) / gross.Wx / 1000) * root * pow(epsilon, 2);
+    const Real phiBElastic
+        = (((((betaB * 4320) / pow(lambdaY, 2)) * A) * h) / gross.Wx / 1000) * root * pow(epsilon, 2);
     // Beyond 0.6 the beam buckles inelastically and the factor is reduced; it never exceeds 1.
     Real phiB = phiBElastic;
     if (phiB > 0.6)

@@ -22,7 +22,10 @@ public:
     static constexpr char end = '\0';
     static constexpr char other = '\x01';
 
-    explicit SignificantChars(std::string_view text) : m_text(text) {}
+    explicit SignificantChars(std::string_view text)
+        : m_text(text)
+    {
+    }
 
     char next()
     {
@@ -63,9 +66,18 @@ private:
     std::size_t m_pos = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
-bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isOctalDigit(char c)
+{
+    return c >= '0' && c <= '7';
+}
+bool isHexDigit(char c)
+{
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
@@ -78,8 +90,7 @@ double hexIntegerValue(std::string_view digits)
     if (digits.size() > 256) // more than 1024 bits: beyond any double
         return infinity;
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                           std::chars_format::hex);
+    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
     return ec == std::errc::result_out_of_range ? infinity : value;
 }
 
@@ -252,8 +263,17 @@ std::string formatResult(double value)
     return text;
 }
 
-double roundHalfHundredths(double x) { return (floor(100 * Real(x) + 0.5) / 100).value(); }
-double roundHalfTenths(double x) { return (floor(10 * Real(x) + 0.5) / 10).value(); }
-double roundTenthsLow(double x) { return (floor(10 * Real(x) + 0.1) / 10).value(); }
+double roundHalfHundredths(double x)
+{
+    return (floor(100 * Real(x) + 0.5) / 100).value();
+}
+double roundHalfTenths(double x)
+{
+    return (floor(10 * Real(x) + 0.5) / 10).value();
+}
+double roundTenthsLow(double x)
+{
+    return (floor(10 * Real(x) + 0.1) / 10).value();
+}
 
 } // namespace calc

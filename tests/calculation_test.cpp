@@ -30,14 +30,12 @@ Outcome run(const Texts& changes, int mode = calc::SimplySupported)
     for (const auto& [box, text] : changes)
         texts[box] = text;
     Outcome r;
-    r.fault = calc::runCalculation(texts, mode, [&](const std::string& box, const std::string& text) {
-        r.writes.emplace_back(box, text);
-    });
+    r.fault = calc::runCalculation(
+        texts, mode, [&](const std::string& box, const std::string& text) { r.writes.emplace_back(box, text); });
     return r;
 }
 
-const std::vector<std::string> resultOrder = {"TxtStressx", "TxtStressy", "TxtDeadweight", "TxtDeflection",
-                                              "TxtRatio"};
+const std::vector<std::string> resultOrder = {"TxtStressx", "TxtStressy", "TxtDeadweight", "TxtDeflection", "TxtRatio"};
 
 struct WholeRun {
     const char* name;
@@ -46,9 +44,12 @@ struct WholeRun {
     std::vector<std::string> shown; // in result order
 };
 
-void PrintTo(const WholeRun& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WholeRun& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class WholeRunTest : public testing::TestWithParam<WholeRun> {};
+class WholeRunTest : public testing::TestWithParam<WholeRun> { };
 
 TEST_P(WholeRunTest, WritesAllFiveBoxesInOrder)
 {
@@ -107,9 +108,12 @@ struct FaultCase {
     std::size_t resultsBeforeFault;
 };
 
-void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class FaultTest : public testing::TestWithParam<FaultCase> {};
+class FaultTest : public testing::TestWithParam<FaultCase> { };
 
 TEST_P(FaultTest, StopsWhereTheFaultHappensKeepingEarlierResults)
 {
@@ -141,16 +145,13 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"StrengthBeyondDoubleRange", {{"TxtFv", "-1E400"}}, 1, calc::Fault::Overflow, 0},
         FaultCase{"HexBeyondDoubleRange", {{"Txtb", "&H" + std::string(300, 'F')}}, 1, calc::Fault::Overflow, 0},
         // Pure suction bending: the two web edge stresses cancel under the compressed depth.
-        FaultCase{"SuctionWithoutWallWeight", {{"TxtWind", "-0.4"}, {"TxtDead", "0"}}, 1,
-                  calc::Fault::DivisionByZero, 0},
+        FaultCase{
+            "SuctionWithoutWallWeight", {{"TxtWind", "-0.4"}, {"TxtDead", "0"}}, 1, calc::Fault::DivisionByZero, 0},
         FaultCase{"HugeWindOverflowsAStress", {{"TxtWind", "1E300"}}, 1, calc::Fault::Overflow, 0},
         // Boxes are read in order and epsilon is formed as soon as fy is read, so fy = 0 is met
         // before a height beyond range.
-        FaultCase{"EpsilonBeforeLaterBoxes",
-                  {{"txtfy", "0"}, {"TxtHeight", "1E400"}},
-                  1,
-                  calc::Fault::DivisionByZero,
-                  0},
+        FaultCase{
+            "EpsilonBeforeLaterBoxes", {{"txtfy", "0"}, {"TxtHeight", "1E400"}}, 1, calc::Fault::DivisionByZero, 0},
         FaultCase{"WebDepthBeforeLaterBoxes",
                   {{"Txttf", "1E308"}, {"TxtSSpace", "1E999"}, {"txtfy", "235"}},
                   1,
@@ -161,9 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Calculation, MissingBoxesReadAsEmpty)
 {
     std::vector<std::string> boxes;
-    const auto fault = calc::runCalculation({}, 1, [&](const std::string& box, const std::string&) {
-        boxes.push_back(box);
-    });
+    const auto fault
+        = calc::runCalculation({}, 1, [&](const std::string& box, const std::string&) { boxes.push_back(box); });
     ASSERT_TRUE(fault.has_value());
     EXPECT_EQ(*fault, calc::Fault::DivisionByZero); // 235 / fy with fy = 0
     EXPECT_TRUE(boxes.empty());

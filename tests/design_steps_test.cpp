@@ -71,9 +71,12 @@ struct Quoted {
     std::string expected;
 };
 
-void PrintTo(const Quoted& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Quoted& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class QuotedValueTest : public testing::TestWithParam<Quoted> {};
+class QuotedValueTest : public testing::TestWithParam<Quoted> { };
 
 TEST_P(QuotedValueTest, AgreesToTheQuotedDigits)
 {
@@ -84,8 +87,11 @@ TEST_P(QuotedValueTest, AgreesToTheQuotedDigits)
     EXPECT_NEAR(c.value(trace(in)), expected, quotedTolerance(c.expected));
 }
 
-void none(calc::DesignInput&) {}
-void thinWeb(calc::DesignInput& in) { in.tw = 3; }
+void none(calc::DesignInput&) { }
+void thinWeb(calc::DesignInput& in)
+{
+    in.tw = 3;
+}
 void thinWebHeavyWall(calc::DesignInput& in)
 {
     in.tw = 3;
@@ -99,8 +105,11 @@ void deepWeb(calc::DesignInput& in)
     in.windPressure = 0.6;
 }
 
-#define QUOTED(caseName, change, expr, expected)                                                             \
-    Quoted { #caseName, change, [](const Trace& t) { return t.expr; }, expected }
+#define QUOTED(caseName, change, expr, expected)                                                                       \
+    Quoted                                                                                                             \
+    {                                                                                                                  \
+#caseName, change, [](const Trace& t) { return t.expr; }, expected                                             \
+    }
 
 INSTANTIATE_TEST_SUITE_P(
     DesignSteps, QuotedValueTest,
@@ -119,13 +128,12 @@ INSTANTIATE_TEST_SUITE_P(
         QUOTED(Default_Ie, none, eff.Ie, "1.79536e-4"), QUOTED(Default_We, none, eff.We, "8.97680e-4"),
         // Out-of-plane stability and deflection, default inputs.
         QUOTED(Default_iy, none, stability.iy, "0.0460894"),
-        QUOTED(Default_lambdaY, none, stability.lambdaY, "130.182"),
-        QUOTED(Default_xi, none, stability.xi, "0.75"), QUOTED(Default_betaB, none, stability.betaB, "0.7875"),
+        QUOTED(Default_lambdaY, none, stability.lambdaY, "130.182"), QUOTED(Default_xi, none, stability.xi, "0.75"),
+        QUOTED(Default_betaB, none, stability.betaB, "0.7875"),
         QUOTED(Default_phiBElastic, none, stability.phiBElastic, "0.698573"),
         QUOTED(Default_phiB, none, stability.phiB, "0.652272"),
         QUOTED(Default_lambdaN, none, stability.lambdaN, "1.39959"),
-        QUOTED(Default_phi, none, stability.phi, "0.386645"),
-        QUOTED(Default_deflection, none, deflection, "5.4807"),
+        QUOTED(Default_phi, none, stability.phi, "0.386645"), QUOTED(Default_deflection, none, deflection, "5.4807"),
         // A 3 mm web is slender enough to lose part of its compressed depth.
         QUOTED(ThinWeb_lambdaP, thinWeb, eff.lambdaP, "0.96837"), QUOTED(ThinWeb_rho, thinWeb, eff.rho, "0.848470"),
         QUOTED(ThinWeb_he, thinWeb, eff.he, "169.120"), QUOTED(ThinWeb_Ae, thinWeb, eff.Ae, "0.00504939"),

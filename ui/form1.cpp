@@ -180,8 +180,7 @@ void Form1::createControls()
     // Enter in an input box presses "计算".
     for (const ControlSpec& spec : form1Controls)
         if (spec.kind == ControlKind::InputBox)
-            connect(control<QLineEdit>(fromUtf8(spec.name)), &QLineEdit::returnPressed, calculate,
-                    &QPushButton::click);
+            connect(control<QLineEdit>(fromUtf8(spec.name)), &QLineEdit::returnPressed, calculate, &QPushButton::click);
 }
 
 void Form1::setTabOrder()
@@ -222,10 +221,10 @@ void Form1::Command1_Click()
         if (spec.kind == ControlKind::InputBox)
             texts[std::string(spec.name)] = control<QLineEdit>(fromUtf8(spec.name))->text().toStdString();
 
-    const auto fault =
-        calc::runCalculation(texts, m_supportMode, [this](const std::string& name, const std::string& text) {
-            showResult(control<QLineEdit>(QString::fromStdString(name)), QString::fromStdString(text));
-        });
+    const auto fault
+        = calc::runCalculation(texts, m_supportMode, [this](const std::string& name, const std::string& text) {
+              showResult(control<QLineEdit>(QString::fromStdString(name)), QString::fromStdString(text));
+          });
     if (fault)
         reportFault(*fault);
 }
@@ -239,9 +238,9 @@ void Form1::showResult(QLineEdit* box, const QString& text)
 
 void Form1::reportFault(calc::Fault fault)
 {
-    QMessageBox::warning(this, applicationTitle,
-                         QStringLiteral("运算错误：%1。\n计算已停止，此后的结果未更新；请检查输入数据。")
-                             .arg(faultDescription(fault)));
+    QMessageBox::warning(
+        this, applicationTitle,
+        QStringLiteral("运算错误：%1。\n计算已停止，此后的结果未更新；请检查输入数据。").arg(faultDescription(fault)));
 }
 
 void Form1::Command2_Click()

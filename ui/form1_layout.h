@@ -16,7 +16,7 @@ struct TwipRect {
 };
 
 struct ControlSpec {
-    std::string_view name;      // objectName; array members carry their index, e.g. "Option1(0)"
+    std::string_view name; // objectName; array members carry their index, e.g. "Option1(0)"
     ControlKind kind;
     std::string_view container; // "" for the window's client area, else the group box holding it
     std::string_view caption;   // caption, or the default text of an input box

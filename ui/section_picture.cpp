@@ -43,7 +43,10 @@ const Glyph& glyphFor(char letter)
 
 class PixelCanvas {
 public:
-    explicit PixelCanvas(QImage& image) : m_image(image) {}
+    explicit PixelCanvas(QImage& image)
+        : m_image(image)
+    {
+    }
 
     void set(int x, int y, QRgb colour) { m_image.setPixel(x, y, colour); }
 
@@ -166,7 +169,11 @@ QImage sectionPicture()
     return image;
 }
 
-SectionPictureBox::SectionPictureBox(QWidget* parent) : QWidget(parent), m_picture(sectionPicture()) {}
+SectionPictureBox::SectionPictureBox(QWidget* parent)
+    : QWidget(parent)
+    , m_picture(sectionPicture())
+{
+}
 
 void SectionPictureBox::paintEvent(QPaintEvent*)
 {

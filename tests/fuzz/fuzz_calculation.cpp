@@ -13,10 +13,10 @@
 
 namespace {
 
-const std::array<std::string, 12> inputBoxes = {"TxtWind", "TxtSpace", "TxtDead", "txtfy",      "TxtF",     "TxtFv",
+const std::array<std::string, 12> inputBoxes = {"TxtWind", "TxtSpace", "TxtDead", "txtfy", "TxtF",      "TxtFv",
                                                 "Txtb",    "Txth",     "Txttf",   "Txttw", "TxtHeight", "TxtSSpace"};
-const std::array<std::string, 5> resultBoxes = {"TxtStressx", "TxtStressy", "TxtDeadweight", "TxtDeflection",
-                                                "TxtRatio"};
+const std::array<std::string, 5> resultBoxes
+    = {"TxtStressx", "TxtStressy", "TxtDeadweight", "TxtDeflection", "TxtRatio"};
 
 void require(bool condition)
 {
@@ -24,7 +24,10 @@ void require(bool condition)
         std::abort();
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // " 0"; or a sign (space or minus), then digits with at most one point, no zero before the
 // point, no trailing zero after it, at most 15 significant digits; or a sign, a mantissa of

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Starts the real window on a virtual display, presses "计算" with xdotool and saves what the
+# user sees to docs/form1.png (or the path given).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out="${1:-docs/form1.png}"
+
+bash scripts/setup.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release --target vandrel -j "$(nproc)"
+
+display=":$((90 + RANDOM % 9))"
+Xvfb "$display" -screen 0 640x520x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
+export DISPLAY="$display"
+sleep 1
+
+build/release/app/vandrel &
+app=$!
+window=""
+for _ in $(seq 50); do
+    window="$(xdotool search --onlyvisible --name 'Vandrel' 2>/dev/null | head -n 1 || true)"
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }
+sleep 0.5
+
+# With no window manager the client area sits at the screen's top-left corner; "计算" is the
+# button whose twip rectangle starts at (4065, 6225), 105 × 33 pixels.
+xdotool mousemove --window "$window" 322 430 click 1
+sleep 0.5
+mkdir -p "$(dirname "$out")"
+import -window "$window" "$out"
+echo "screenshot: $out"

@@ -1,0 +1,512 @@
+// The real window, driven offscreen the way a user drives it.
+#include "ui/form1.h"
+#include "ui/section_picture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QStringList resultBoxes = {"TxtStressx", "TxtStressy", "TxtDeflection", "TxtRatio", "TxtDeadweight"};
+
+// Closes every modal dialog that opens while a test runs and keeps its text, so that an
+// unexpected dialog fails the test instead of hanging it.
+class DialogCatcher : public QObject {
+public:
+    DialogCatcher()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m_texts << box->windowTitle() + '\n' + box->text();
+                box->done(QMessageBox::Ok);
+            } else if (QWidget* other = QApplication::activeModalWidget()) {
+                m_texts << other->windowTitle();
+                other->close();
+            }
+        });
+        m_timer.start(20);
+    }
+    QStringList takeTexts() { return std::exchange(m_texts, {}); }
+
+private:
+    QTimer m_timer;
+    QStringList m_texts;
+};
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void freshWindowShowsDefaults();
+    void controlsStandWhereTheLayoutPutsThem_data();
+    void controlsStandWhereTheLayoutPutsThem();
+    void captionsFitTheirRectanglesInInstalledFaces();
+    void tabVisitsControlsInTabOrder();
+    void arrowKeysMoveTheSupportChoice();
+    void calculateFillsTheResults_data();
+    void calculateFillsTheResults();
+    void switchingBackToSimplySupportedGivesTheFirstResults();
+    void faultKeepsEarlierBoxesNewAndLaterBoxesOld();
+    void nothingIsRecomputedWithoutCalculate();
+    void emptiedBoxReadsAsZeroWithoutComplaint();
+    void enterInAnInputBoxCalculates();
+    void resultBoxesAreReadOnlyButSelectable();
+    void boxesCarryAccessibleNames_data();
+    void boxesCarryAccessibleNames();
+    void sectionPictureIsDrawnPixelTrue();
+    void exitClosesTheWindow();
+
+private:
+    template <typename Widget = QWidget>
+    Widget* find(const QString& name) const
+    {
+        auto* widget = m_form->findChild<Widget*>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QString text(const QString& box) const { return find<QLineEdit>(box)->text(); }
+    QStringList results() const
+    {
+        QStringList texts;
+        for (const QString& box : resultBoxes)
+            texts << text(box);
+        return texts;
+    }
+    void setInput(const QString& box, const QString& value) { find<QLineEdit>(box)->setText(value); }
+    void calculate() { QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton); }
+
+    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<DialogCatcher> m_dialogs;
+};
+
+void Form1Test::init()
+{
+    m_dialogs = std::make_unique<DialogCatcher>();
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void Form1Test::cleanup()
+{
+    m_form.reset();
+    const QStringList unexpected = m_dialogs->takeTexts();
+    m_dialogs.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected dialog: " + unexpected.join("; ")));
+}
+
+void Form1Test::freshWindowShowsDefaults()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Vandrel设计"));
+    QCOMPARE(m_form->size(), QSize(498, 460));
+    QVERIFY(!m_form->windowIcon().isNull());
+    QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(16, 16)));
+    QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(32, 32)));
+
+    const QList<QPair<QString, QString>> defaults
+        = {{"TxtWind", "0.4"}, {"TxtDead", "0.3"}, {"TxtSpace", "6"},  {"txtfy", "235"},
+           {"TxtF", "215"},    {"TxtFv", "125"},   {"Txtb", "200"},    {"Txth", "400"},
+           {"Txttf", "10"},    {"Txttw", "6"},     {"TxtHeight", "9"}, {"TxtSSpace", "6"}};
+    for (const auto& [box, value] : defaults)
+        QCOMPARE(text(box), value);
+    QCOMPARE(results(), QStringList(5, QString()));
+    QVERIFY(find<QRadioButton>("Option1(0)")->isChecked());
+    QVERIFY(!find<QRadioButton>("Option1(1)")->isChecked());
+    QCOMPARE(m_form->supportMode(), qint16(1));
+    QCOMPARE(QApplication::focusWidget(), find("Command1"));
+}
+
+void Form1Test::controlsStandWhereTheLayoutPutsThem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("Frame2") << "Frame2"
+                            << "" << QStringLiteral("几何尺寸：") << QRect(8, 10, 299, 145);
+    QTest::newRow("Picture1") << "Picture1"
+                              << "" << QStringLiteral("") << QRect(342, 23, 125, 145);
+    QTest::newRow("Frame3") << "Frame3"
+                            << "" << QStringLiteral("材料：") << QRect(8, 168, 302, 65);
+    QTest::newRow("Frame5") << "Frame5"
+                            << "" << QStringLiteral("验算结果：") << QRect(318, 184, 169, 208);
+    QTest::newRow("Frame1") << "Frame1"
+                            << "" << QStringLiteral("荷载：") << QRect(8, 246, 265, 133);
+    QTest::newRow("Frame4") << "Frame4"
+                            << "" << QStringLiteral("结构形式：") << QRect(11, 392, 221, 56);
+    QTest::newRow("Command1") << "Command1"
+                              << "" << QStringLiteral("计算") << QRect(271, 415, 105, 33);
+    QTest::newRow("Command2") << "Command2"
+                              << "" << QStringLiteral("退出") << QRect(386, 415, 105, 33);
+    QTest::newRow("Label5") << "Label5"
+                            << "Frame2" << QStringLiteral("b") << QRect(32, 34, 9, 25);
+    QTest::newRow("Txtb") << "Txtb"
+                          << "Frame2" << QStringLiteral("200") << QRect(48, 32, 46, 28);
+    QTest::newRow("Label18(3)") << "Label18(3)"
+                                << "Frame2" << QStringLiteral("mm；") << QRect(100, 36, 42, 21);
+    QTest::newRow("Label2") << "Label2"
+                            << "Frame2" << QStringLiteral("tf") << QRect(183, 34, 18, 25);
+    QTest::newRow("Txttf") << "Txttf"
+                           << "Frame2" << QStringLiteral("10") << QRect(206, 32, 46, 28);
+    QTest::newRow("Label18(9)") << "Label18(9)"
+                                << "Frame2" << QStringLiteral("mm；") << QRect(258, 36, 33, 21);
+    QTest::newRow("Label6") << "Label6"
+                            << "Frame2" << QStringLiteral("h ") << QRect(32, 70, 18, 25);
+    QTest::newRow("Txth") << "Txth"
+                          << "Frame2" << QStringLiteral("400") << QRect(48, 68, 46, 28);
+    QTest::newRow("Label18(7)") << "Label18(7)"
+                                << "Frame2" << QStringLiteral("mm；") << QRect(100, 72, 42, 21);
+    QTest::newRow("Label8") << "Label8"
+                            << "Frame2" << QStringLiteral("tw") << QRect(183, 70, 18, 25);
+    QTest::newRow("Txttw") << "Txttw"
+                           << "Frame2" << QStringLiteral("6") << QRect(206, 68, 46, 28);
+    QTest::newRow("Label18(8)") << "Label18(8)"
+                                << "Frame2" << QStringLiteral("mm；") << QRect(258, 72, 33, 21);
+    QTest::newRow("Label25") << "Label25"
+                             << "Frame2" << QStringLiteral("柱高") << QRect(11, 108, 39, 20);
+    QTest::newRow("TxtHeight") << "TxtHeight"
+                               << "Frame2" << QStringLiteral("9") << QRect(48, 104, 46, 28);
+    QTest::newRow("Label26") << "Label26"
+                             << "Frame2" << QStringLiteral("m") << QRect(100, 109, 23, 19);
+    QTest::newRow("Label16") << "Label16"
+                             << "Frame2" << QStringLiteral("支撑间距") << QRect(136, 108, 65, 20);
+    QTest::newRow("TxtSSpace") << "TxtSSpace"
+                               << "Frame2" << QStringLiteral("6") << QRect(206, 104, 46, 28);
+    QTest::newRow("Label24") << "Label24"
+                             << "Frame2" << QStringLiteral("m") << QRect(258, 109, 27, 19);
+    QTest::newRow("Label9") << "Label9"
+                            << "Frame3" << QStringLiteral("fy") << QRect(12, 31, 24, 20);
+    QTest::newRow("txtfy") << "txtfy"
+                           << "Frame3" << QStringLiteral("235") << QRect(28, 27, 48, 28);
+    QTest::newRow("Label15") << "Label15"
+                             << "Frame3" << QStringLiteral("f") << QRect(94, 31, 24, 20);
+    QTest::newRow("TxtF") << "TxtF"
+                          << "Frame3" << QStringLiteral("215") << QRect(110, 27, 48, 28);
+    QTest::newRow("Label17") << "Label17"
+                             << "Frame3" << QStringLiteral("fv") << QRect(178, 31, 24, 20);
+    QTest::newRow("TxtFv") << "TxtFv"
+                           << "Frame3" << QStringLiteral("125") << QRect(198, 27, 48, 28);
+    QTest::newRow("Label23") << "Label23"
+                             << "Frame3" << QStringLiteral("MPa") << QRect(252, 32, 40, 19);
+    QTest::newRow("Label18(19)") << "Label18(19)"
+                                 << "Frame1" << QStringLiteral("基本风压") << QRect(31, 29, 66, 21);
+    QTest::newRow("TxtWind") << "TxtWind"
+                             << "Frame1" << QStringLiteral("0.4") << QRect(104, 26, 76, 26);
+    QTest::newRow("Label18(15)") << "Label18(15)"
+                                 << "Frame1" << QStringLiteral("kN/m^2") << QRect(190, 29, 64, 21);
+    QTest::newRow("Label18(18)") << "Label18(18)"
+                                 << "Frame1" << QStringLiteral("墙板自重") << QRect(32, 64, 65, 21);
+    QTest::newRow("TxtDead") << "TxtDead"
+                             << "Frame1" << QStringLiteral("0.3") << QRect(104, 61, 76, 26);
+    QTest::newRow("Label18(14)") << "Label18(14)"
+                                 << "Frame1" << QStringLiteral("kN/m^2") << QRect(190, 64, 56, 21);
+    QTest::newRow("Label18(17)") << "Label18(17)"
+                                 << "Frame1" << QStringLiteral("Vandrel间距") << QRect(16, 99, 81, 21);
+    QTest::newRow("TxtSpace") << "TxtSpace"
+                              << "Frame1" << QStringLiteral("6") << QRect(104, 96, 76, 26);
+    QTest::newRow("Label18(13)") << "Label18(13)"
+                                 << "Frame1" << QStringLiteral("m") << QRect(190, 99, 23, 21);
+    QTest::newRow("Option1(0)") << "Option1(0)"
+                                << "Frame4" << QStringLiteral("简支") << QRect(43, 28, 60, 16);
+    QTest::newRow("Option1(1)") << "Option1(1)"
+                                << "Frame4" << QStringLiteral("悬臂") << QRect(130, 28, 60, 16);
+    QTest::newRow("Label10") << "Label10"
+                             << "Frame5" << QStringLiteral("面内") << QRect(23, 29, 34, 20);
+    QTest::newRow("TxtStressx") << "TxtStressx"
+                                << "Frame5" << QStringLiteral("") << QRect(65, 26, 58, 27);
+    QTest::newRow("Label11") << "Label11"
+                             << "Frame5" << QStringLiteral("Mpa") << QRect(129, 29, 34, 20);
+    QTest::newRow("Label12") << "Label12"
+                             << "Frame5" << QStringLiteral("面外") << QRect(23, 65, 34, 20);
+    QTest::newRow("TxtStressy") << "TxtStressy"
+                                << "Frame5" << QStringLiteral("") << QRect(65, 61, 58, 28);
+    QTest::newRow("Label14") << "Label14"
+                             << "Frame5" << QStringLiteral("MPa") << QRect(129, 65, 34, 20);
+    QTest::newRow("Label3") << "Label3"
+                            << "Frame5" << QStringLiteral("挠度") << QRect(23, 100, 34, 20);
+    QTest::newRow("TxtDeflection") << "TxtDeflection"
+                                   << "Frame5" << QStringLiteral("") << QRect(65, 96, 58, 28);
+    QTest::newRow("Label1") << "Label1"
+                            << "Frame5" << QStringLiteral("mm") << QRect(129, 100, 34, 20);
+    QTest::newRow("Label7") << "Label7"
+                            << "Frame5" << QStringLiteral("跨挠比") << QRect(8, 136, 49, 20);
+    QTest::newRow("TxtRatio") << "TxtRatio"
+                              << "Frame5" << QStringLiteral("") << QRect(65, 132, 58, 28);
+    QTest::newRow("Label19") << "Label19"
+                             << "Frame5" << QStringLiteral("自重") << QRect(23, 172, 34, 20);
+    QTest::newRow("TxtDeadweight") << "TxtDeadweight"
+                                   << "Frame5" << QStringLiteral("") << QRect(65, 168, 58, 28);
+    QTest::newRow("Label13") << "Label13"
+                             << "Frame5" << QStringLiteral("kg") << QRect(129, 172, 34, 20);
+}
+
+void Form1Test::controlsStandWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QString, caption);
+    QFETCH(QRect, pixels);
+
+    QWidget* widget = find(name);
+    QCOMPARE(widget->parentWidget()->objectName(), container.isEmpty() ? QStringLiteral("Form1") : container);
+    QCOMPARE(widget->geometry(), pixels);
+    QVERIFY(widget->isVisible());
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), caption);
+    else if (auto* box = qobject_cast<QGroupBox*>(widget))
+        QCOMPARE(box->title(), caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        QCOMPARE(button->text(), caption);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        QCOMPARE(edit->text(), caption);
+}
+
+void Form1Test::captionsFitTheirRectanglesInInstalledFaces()
+{
+    for (QWidget* widget : m_form->findChildren<QWidget*>()) {
+        QString caption;
+        int room = widget->width();
+        const QStyle* style = widget->style();
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            caption = label->text();
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            caption = group->title();
+            room -= 16; // the frame line's start and end either side of the caption
+        } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+            caption = option->text();
+            room -= style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+                    + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            caption = button->text();
+        } else {
+            continue;
+        }
+        const QFontMetrics metrics(widget->font());
+        QVERIFY2(metrics.horizontalAdvance(caption) <= room, qPrintable(widget->objectName() + " clips " + caption));
+        QVERIFY2(metrics.height() <= widget->height() + 4, qPrintable(widget->objectName() + " too tall"));
+        // Every character is drawn by one of the role's faces: no empty boxes.
+        for (const QChar c : caption) {
+            bool drawn = c.isSpace();
+            for (const QString& family : widget->font().families())
+                drawn = drawn || QFontMetrics(QFont(family)).inFont(c);
+            QVERIFY2(drawn, qPrintable(widget->objectName() + " has no face for " + QString(c)));
+        }
+    }
+}
+
+void Form1Test::tabVisitsControlsInTabOrder()
+{
+    const QStringList expected
+        = {"Command1",  "Command2",  "Txtb",          "Txttw",      "Txttf",         "Txth",       "TxtSpace",
+           "TxtDead",   "TxtWind",   "txtfy",         "TxtStressy", "TxtStressx",    "TxtF",       "TxtFv",
+           "TxtSSpace", "TxtHeight", "TxtDeflection", "TxtRatio",   "TxtDeadweight", "Option1(0)", "Command1"};
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+
+    // With "悬臂" selected the option group's one stop is on it.
+    find<QRadioButton>("Option1(1)")->click();
+    find("TxtDeadweight")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1(1)"));
+}
+
+void Form1Test::arrowKeysMoveTheSupportChoice()
+{
+    auto* simple = find<QRadioButton>("Option1(0)");
+    simple->setFocus();
+    QTest::keyClick(simple, Qt::Key_Right);
+    QVERIFY(find<QRadioButton>("Option1(1)")->isChecked());
+    QCOMPARE(m_form->supportMode(), qint16(2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QVERIFY(simple->isChecked());
+    QCOMPARE(m_form->supportMode(), qint16(1));
+}
+
+void Form1Test::calculateFillsTheResults_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("expected"); // in-plane, out-of-plane, deflection, ratio, self-weight
+    QTest::newRow("simply supported") << "Option1(0)" << QStringList{" 39.02", " 61.66", " 5.4", " 1666.6", " 443.7"};
+    QTest::newRow("cantilever") << "Option1(1)" << QStringList{" 152.99", " 238.23", " 43.8", " 205.4", " 443.7"};
+}
+
+void Form1Test::calculateFillsTheResults()
+{
+    QFETCH(QString, option);
+    QFETCH(QStringList, expected);
+    QTest::mouseClick(find<QRadioButton>(option), Qt::LeftButton);
+    calculate();
+    QCOMPARE(results(), expected);
+    calculate();
+    QCOMPARE(results(), expected);
+}
+
+void Form1Test::switchingBackToSimplySupportedGivesTheFirstResults()
+{
+    calculate();
+    const QStringList first = results();
+    QTest::mouseClick(find<QRadioButton>("Option1(1)"), Qt::LeftButton);
+    QCOMPARE(m_form->supportMode(), qint16(2));
+    calculate();
+    QVERIFY(results() != first);
+    QTest::mouseClick(find<QRadioButton>("Option1(0)"), Qt::LeftButton);
+    QCOMPARE(m_form->supportMode(), qint16(1));
+    calculate();
+    QCOMPARE(results(), first);
+}
+
+void Form1Test::faultKeepsEarlierBoxesNewAndLaterBoxesOld()
+{
+    calculate();
+    const QStringList before = results();
+    setInput("TxtWind", "0.5");
+    setInput("TxtSSpace", "0"); // the out-of-plane check divides by a zero slenderness
+    calculate();
+
+    const QStringList messages = m_dialogs->takeTexts();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().startsWith(QStringLiteral("Vandrel设计\n")), qPrintable(messages.first()));
+    QVERIFY2(messages.first().contains(QStringLiteral("除数为零")), qPrintable(messages.first()));
+    QCOMPARE(text("TxtStressx"), QStringLiteral(" 48.39"));
+    for (const QString& box : resultBoxes.mid(1))
+        QCOMPARE(text(box), before[resultBoxes.indexOf(box)]);
+    QVERIFY(m_form->isVisible());
+}
+
+void Form1Test::nothingIsRecomputedWithoutCalculate()
+{
+    calculate();
+    const QStringList shown = results();
+    QTest::keyClicks(find("TxtWind"), "9");
+    QTest::keyClick(find("Txtb"), Qt::Key_Backspace);
+    QTest::mouseClick(find<QRadioButton>("Option1(1)"), Qt::LeftButton);
+    QCOMPARE(results(), shown);
+}
+
+void Form1Test::emptiedBoxReadsAsZeroWithoutComplaint()
+{
+    setInput("TxtDead", "");
+    calculate();
+    // No wall weight: a pure wind run completes.
+    QCOMPARE(results().size(), 5);
+    for (const QString& shown : results())
+        QVERIFY(!shown.isEmpty());
+}
+
+void Form1Test::enterInAnInputBoxCalculates()
+{
+    QLineEdit* box = find<QLineEdit>("TxtHeight");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(text("TxtStressx"), QStringLiteral(" 39.02"));
+}
+
+void Form1Test::resultBoxesAreReadOnlyButSelectable()
+{
+    calculate();
+    QLineEdit* box = find<QLineEdit>("TxtStressx");
+    QVERIFY(box->isReadOnly());
+    box->setFocus();
+    QTest::keyClicks(box, "123");
+    QCOMPARE(box->text(), QStringLiteral(" 39.02"));
+    box->selectAll();
+    QCOMPARE(box->selectedText(), QStringLiteral(" 39.02"));
+}
+
+void Form1Test::boxesCarryAccessibleNames_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("accessibleName");
+    const QList<QPair<QString, QString>> names = {{"Txtb", "b mm"},
+                                                  {"Txttf", "tf mm"},
+                                                  {"Txth", "h mm"},
+                                                  {"Txttw", "tw mm"},
+                                                  {"TxtHeight", "柱高 m"},
+                                                  {"TxtSSpace", "支撑间距 m"},
+                                                  {"txtfy", "fy MPa"},
+                                                  {"TxtF", "f MPa"},
+                                                  {"TxtFv", "fv MPa"},
+                                                  {"TxtWind", "基本风压 kN/m^2"},
+                                                  {"TxtDead", "墙板自重 kN/m^2"},
+                                                  {"TxtSpace", "Vandrel间距 m"},
+                                                  {"TxtStressx", "面内 Mpa"},
+                                                  {"TxtStressy", "面外 MPa"},
+                                                  {"TxtDeflection", "挠度 mm"},
+                                                  {"TxtRatio", "跨挠比"},
+                                                  {"TxtDeadweight", "自重 kg"}};
+    for (const auto& [box, name] : names)
+        QTest::newRow(qPrintable(box)) << box << name;
+}
+
+void Form1Test::boxesCarryAccessibleNames()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, accessibleName);
+    QCOMPARE(find(box)->accessibleName(), accessibleName);
+}
+
+void Form1Test::sectionPictureIsDrawnPixelTrue()
+{
+    const QImage picture = ui::sectionPicture();
+    QCOMPARE(picture.size(), QSize(121, 141));
+    const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), blue = qRgb(0, 0, 255);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb c = picture.pixel(x, y);
+            QVERIFY2(c == white || c == black || c == blue, qPrintable(QString("(%1, %2)").arg(x).arg(y)));
+        }
+
+    // As shown in the window: inside a two-pixel border, unscaled.
+    const QImage shown = find("Picture1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(125, 145));
+    const auto at = [&](int x, int y) { return shown.pixel(x + 2, y + 2); };
+    QCOMPARE(at(53, 67), blue); // where the centre lines cross
+    QCOMPARE(at(30, 67), blue); // on a dash of x-x
+    QCOMPARE(at(53, 20), blue); // on a dash of y-y above the section
+    for (const QPoint corner :
+         {QPoint(14, 27), QPoint(92, 27), QPoint(14, 32), QPoint(92, 32), QPoint(14, 102), QPoint(92, 107)})
+        QCOMPARE(at(corner.x(), corner.y()), black);
+    QCOMPARE(at(52, 80), black); // web
+    QCOMPARE(at(54, 80), black);
+    QCOMPARE(at(30, 29), white);  // inside the top flange's outline
+    QCOMPARE(at(107, 67), black); // dimension line h
+    QCOMPARE(at(40, 117), black); // dimension line b
+    QCOMPARE(at(0, 0), white);
+    QCOMPARE(at(120, 140), white);
+    // The border is sunken: darker than the window's face above and to the left.
+    const int face = qGray(m_form->palette().window().color().rgb());
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(0, 100), QPoint(1, 60), QPoint(100, 1)})
+        QVERIFY2(qGray(shown.pixel(p)) < face, qPrintable(QString("(%1, %2)").arg(p.x()).arg(p.y())));
+}
+
+void Form1Test::exitClosesTheWindow()
+{
+    QTest::mouseClick(find<QPushButton>("Command2"), Qt::LeftButton);
+    QVERIFY(!m_form->isVisible());
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
