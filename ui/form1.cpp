@@ -172,7 +172,9 @@ void Form1::createControls()
     connect(control<QPushButton>(QStringLiteral("Command2")), &QPushButton::clicked, this, &Form1::Command2_Click);
     for (qint16 index = 0; index < 2; ++index) {
         auto* option = control<QRadioButton>(QStringLiteral("Option1(%1)").arg(index));
-        connect(option, &QRadioButton::toggled, this, [this, index](bool selected) {
+        connect(option, &QRadioButton::toggled, this, [this, index, option](bool selected) {
+            // The option group is one stop of the tab order, on the selected option.
+            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
             if (selected)
                 Option1_Click(index);
         });
