@@ -6,7 +6,7 @@
 namespace ui {
 
 // The window icon: a red pendulum wall clock on a transparent ground, in the 16-colour palette,
-// at `size` 32 or 16 pixels.
+// drawn for 16 and 32 pixels and enlarged pixel by pixel for other sizes.
 QImage clockImage(int size);
 
 // Both sizes together.
