@@ -6,8 +6,8 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace calc {
 
@@ -91,7 +91,9 @@ double hexIntegerValue(std::string_view digits)
         return infinity;
     double value = 0;
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
-    return ec == std::errc::result_out_of_range ? infinity : value;
+    if (ec == std::errc::result_out_of_range)
+        return infinity;
+    return value;
 }
 
 // Octal digits are regrouped from three bits a digit into four, so the same exact conversion serves.
@@ -103,8 +105,8 @@ double octalIntegerValue(std::string_view digits)
     std::string hex;
     unsigned pending = 0;
     int pendingBits = 0;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        pending |= static_cast<unsigned>(*it - '0') << pendingBits;
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        pending |= static_cast<unsigned>(digits[i] - '0') << pendingBits;
         pendingBits += 3;
         for (; pendingBits >= 4; pendingBits -= 4, pending >>= 4)
             hex.insert(hex.begin(), "0123456789abcdef"[pending & 0xF]);
@@ -137,32 +139,26 @@ double decimalValue(bool negative, std::string_view significant, std::int64_t ex
     return value;
 }
 
-// Digits of a result that is the double nearest to a number of hundredths, which every rounded
-// result is: n / 100 has at most 15 significant digits, so it is exactly what rounding the value
-// to 15 digits gives. Written from the integer n, several times faster than a general conversion.
-// Empty for any other value.
-std::string_view hundredthsDigits(char (&buffer)[32], double value)
+// The text of a positive result that is the double nearest to a whole number of hundredths, as
+// every rounded result is: n / 100 has at most 15 significant digits, so it is exactly what
+// rounding the value to 15 digits gives. Written from the integer n, several times faster than a
+// conversion with a precision. Empty for any other value.
+std::optional<std::string> hundredthsText(double magnitude)
 {
-    if (!(std::fabs(value) < 1e13))
-        return {};
-    const long long hundredths = std::llround(value * 100);
-    if (static_cast<double>(hundredths) / 100 != value)
-        return {};
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer - 2, std::llabs(hundredths));
-    std::size_t size = static_cast<std::size_t>(end - buffer);
-    // Pad to three digits so that a point can stand before the last two: 5 → 005 → 0.05.
-    const std::size_t missing = size < 3 ? 3 - size : 0;
-    std::memmove(buffer + missing, buffer, size);
-    std::memset(buffer, '0', missing);
-    size += missing;
-    std::memmove(buffer + size - 1, buffer + size - 2, 2);
-    buffer[size - 2] = '.';
-    ++size;
-    while (buffer[size - 1] == '0')
-        --size;
-    if (buffer[size - 1] == '.')
-        --size;
-    return {buffer, size};
+    if (!(magnitude < 1e13))
+        return std::nullopt;
+    const long long hundredths = std::llround(magnitude * 100);
+    if (static_cast<double>(hundredths) / 100 != magnitude)
+        return std::nullopt;
+    std::string text = std::to_string(hundredths / 100);
+    const long long cents = hundredths % 100;
+    if (cents != 0) {
+        text += '.';
+        text += static_cast<char>('0' + cents / 10);
+        if (cents % 10 != 0)
+            text += static_cast<char>('0' + cents % 10);
+    }
+    return text;
 }
 
 } // namespace
@@ -246,21 +242,19 @@ std::string formatResult(double value)
 {
     if (value == 0) // negative zero too
         return " 0";
-    char buffer[32];
-    std::string_view digits = hundredthsDigits(buffer, value);
-    if (digits.empty()) {
-        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-        digits = std::string_view(buffer, end);
-        if (value < 0)
-            digits.remove_prefix(1);
+    const double magnitude = std::fabs(value);
+    std::string digits;
+    if (auto text = hundredthsText(magnitude)) {
+        digits = std::move(*text);
+    } else {
+        char buffer[32];
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::general, 15);
+        digits.assign(buffer, end);
+        std::replace(digits.begin(), digits.end(), 'e', 'E');
     }
-
-    std::string text(1, value < 0 ? '-' : ' ');
     if (digits.starts_with("0."))
-        digits.remove_prefix(1);
-    for (const char c : digits)
-        text += c == 'e' ? 'E' : c;
-    return text;
+        digits.erase(0, 1);
+    return (value < 0 ? "-" : " ") + digits;
 }
 
 double roundHalfHundredths(double x)

@@ -1,6 +1,7 @@
 // The rules that turn box texts into numbers and results into texts.
 #include "calc/checked_real.h"
 #include "calc/value_text.h"
+#include "tests/display_shape.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +119,16 @@ INSTANTIATE_TEST_SUITE_P(ValueText, FormatResultTest,
                                          Format{"NegativeExponentForm", -2.5e16, "-2.5E+16"},
                                          Format{"LargestDouble", 1.7976931348623157e308, " 1.79769313486232E+308"}),
                          [](const testing::TestParamInfo<Format>& info) { return std::string(info.param.name); });
+
+// The fuzzer and the monkey test judge every result text by this shape; it must tell them apart.
+TEST(DisplayShape, AcceptsWhatTheDisplayRuleWritesAndNothingElse)
+{
+    for (const double value : {0.0, 0.35, -0.5, 12.5, 3.0, -1636.4, 1e15, -2.5e16, 1.7976931348623157e308, 1e-7})
+        EXPECT_TRUE(vandrel_test::hasDisplayShape(calc::formatResult(value))) << calc::formatResult(value);
+    for (const char* text : {"", "0", " ", " .", " 0.5", " 1.50", " 3.", "12", "- 1", " 1.2.3", " inf", "-nan", " 1E+",
+                             " 1e+15", " 1234567890123456"})
+        EXPECT_FALSE(vandrel_test::hasDisplayShape(text)) << '"' << text << '"';
+}
 
 struct Rounding {
     const char* name;

@@ -207,13 +207,13 @@ Widget* Form1::control(const QString& name) const
 
 void Form1::Form_Load()
 {
-    m_supportMode = calc::SimplySupported;
+    m_supportMode = static_cast<qint16>(calc::SimplySupported);
     control<QRadioButton>(QStringLiteral("Option1(0)"))->setChecked(true);
 }
 
 void Form1::Option1_Click(qint16 index)
 {
-    m_supportMode = index == 0 ? calc::SimplySupported : calc::Cantilever;
+    m_supportMode = static_cast<qint16>(index == 0 ? calc::SimplySupported : calc::Cantilever);
 }
 
 void Form1::Command1_Click()

@@ -175,7 +175,7 @@ SectionPictureBox::SectionPictureBox(QWidget* parent)
 {
 }
 
-void SectionPictureBox::paintEvent(QPaintEvent*)
+void SectionPictureBox::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     const int w = width();

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+
+#include <utility>
+
+// Closes every dialog as soon as it is shown and keeps its title and text, so that a test can
+// check the message it expected and fail, instead of hanging, on one it did not.
+class DialogCatcher : public QObject {
+public:
+    DialogCatcher() { qApp->installEventFilter(this); }
+    ~DialogCatcher() override { qApp->removeEventFilter(this); }
+
+    QStringList takeTexts() { return std::exchange(m_texts, {}); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && event->type() == QEvent::Show) {
+            const auto* box = qobject_cast<QMessageBox*>(dialog);
+            m_texts << dialog->windowTitle() + '\n' + (box ? box->text() : QString());
+            // Closed from the dialog's own event loop, once it is running.
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QStringList m_texts;
+};
