@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev           # calculation tests and benchmark
     qt6-base-dev libgl-dev                             # the window
     fonts-arphic-uming fonts-wqy-microhei              # Chinese faces for 宋体 and 黑体
-    xvfb xauth xdotool imagemagick                     # screenshots of the real window
+    xvfb xauth xdotool imagemagick libxcb1-dev         # the real window on a virtual display
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: the release build, the same tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a 30-second fuzzing run.
+# Installs what is missing, then checks everything: formatting, a GCC release build with every
+# test and the Debian package, a Clang build with every test and clang-tidy, the same tests under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and 30 seconds of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,17 +9,32 @@ bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
+step() { printf '\n== %s\n' "$*"; }
+
 build_and_test() {
     local dir="$1"
     shift
-    echo "== $dir"
+    step "build and test: $dir"
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
-    ctest --test-dir "$dir" -j "$jobs" --output-on-failure --timeout 300
+    ctest --test-dir "$dir" -j "$jobs" --output-on-failure --timeout 600
 }
 
-build_and_test build/release -DCMAKE_BUILD_TYPE=Release
-build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON
+step "clang-format"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+echo "formatted"
 
-echo "== fuzzing"
+build_and_test build/release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++
+step "Debian package"
+bash scripts/check_package.sh build/release
+
+build_and_test build/clang -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++
+step "clang-tidy"
+git ls-files -z -- 'calc/*.cpp' 'ui/*.cpp' 'app/*.cpp' \
+    | xargs -0 -n 1 -P "$jobs" clang-tidy -p build/clang --quiet 2>/dev/null
+echo "clean"
+
+build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DVANDREL_SANITIZE=ON
+
+step "fuzzing"
 bash scripts/fuzz.sh 30

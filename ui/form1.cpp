@@ -63,7 +63,12 @@ QFont fontFor(FontRole role)
 // until the text fits the width it has; the height of the letters, and so the layout, stays.
 QFont narrowedToFit(QFont font, const QString& text, int availableWidth)
 {
-    for (int stretch = 100; stretch >= 60; stretch -= 2) {
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance <= availableWidth)
+        return font;
+    // Glyph advances scale with the stretch, so one step lands on it or just above; rounding
+    // of the advances may want a point or two less.
+    for (int stretch = std::max(60, 100 * availableWidth / advance); stretch >= 60; --stretch) {
         font.setStretch(stretch);
         if (QFontMetrics(font).horizontalAdvance(text) <= availableWidth)
             break;
