@@ -6,16 +6,10 @@ cd "$(dirname "$0")/.."
 rounds="${1:-30}"
 build=build/release
 
-bash scripts/setup.sh
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target vandrel bare_window startup_probe -j "$(nproc)" >/dev/null
-
-display=":$((80 + RANDOM % 9))"
-Xvfb "$display" -screen 0 800x600x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY="$display"
-sleep 1
+source scripts/virtual_display.sh
+build_release vandrel bare_window startup_probe
+start_virtual_display 800x600
+trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
 results="$(mktemp)"
 probe="$build/bench/startup_probe"

@@ -5,19 +5,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-docs/form1.png}"
 
-bash scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release --target vandrel -j "$(nproc)"
-
-display=":$((90 + RANDOM % 9))"
-Xvfb "$display" -screen 0 640x520x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY="$display"
-sleep 1
-
+source scripts/virtual_display.sh
+build_release vandrel
+start_virtual_display 640x520
 build/release/app/vandrel &
 app=$!
+trap 'kill "$app" "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 window=""
 for _ in $(seq 50); do
     window="$(xdotool search --onlyvisible --name 'Vandrel' 2>/dev/null | head -n 1 || true)"

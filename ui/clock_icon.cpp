@@ -13,60 +13,58 @@ const QColor yellow(255, 255, 0);
 const QColor black(0, 0, 0);
 const QColor white(255, 255, 255);
 
-// The clock on a 32-pixel grid.
-QImage largeClock()
+// Where the parts of the clock stand on an icon's pixel grid.
+struct ClockDrawing {
+    int size;
+    QRect head; // round-topped case around the dial
+    int headRadius;
+    QRect box;   // pendulum box under the head
+    QRect glass; // its dark window
+    QRect dial;
+    QLine hourHand, minuteHand;
+    QLine rod;
+    QRect bob;
+};
+
+// Drawn on a 32-pixel grid, and again on a 16-pixel one: halving the large clock would blur it.
+constexpr ClockDrawing largeClock{32,
+                                  {7, 1, 18, 18},
+                                  6,
+                                  {10, 18, 12, 12},
+                                  {12, 20, 8, 8},
+                                  {10, 4, 12, 12},
+                                  {16, 10, 16, 6},
+                                  {16, 10, 19, 10},
+                                  {16, 16, 16, 24},
+                                  {14, 23, 4, 4}};
+constexpr ClockDrawing smallClock{
+    16,           {3, 0, 9, 9}, 3, {5, 8, 5, 7}, {6, 9, 3, 5}, {5, 2, 5, 5}, {7, 4, 7, 3}, {7, 4, 8, 4}, {7, 7, 7, 11},
+    {7, 12, 1, 1}};
+
+QImage draw(const ClockDrawing& clock)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-
-    // Case: a round-topped head above a narrower pendulum box.
-    p.setPen(maroon);
-    p.setBrush(red);
-    p.drawRoundedRect(QRect(7, 1, 18, 18), 6, 6);
-    p.drawRect(QRect(10, 18, 12, 12));
-    // Glass of the pendulum box.
-    p.setBrush(maroon);
-    p.drawRect(QRect(12, 20, 8, 8));
-
-    // Dial with hands at three o'clock.
-    p.setPen(black);
-    p.setBrush(white);
-    p.drawEllipse(QRect(10, 4, 12, 12));
-    p.drawLine(16, 10, 16, 6);
-    p.drawLine(16, 10, 19, 10);
-
-    // Pendulum: rod and bob.
-    p.drawLine(16, 16, 16, 24);
-    p.setBrush(yellow);
-    p.drawEllipse(QRect(14, 23, 4, 4));
-    return image;
-}
-
-// The same clock drawn again on a 16-pixel grid: halving the large one would blur it.
-QImage smallClock()
-{
-    QImage image(16, 16, QImage::Format_ARGB32);
+    QImage image(clock.size, clock.size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
 
     p.setPen(maroon);
     p.setBrush(red);
-    p.drawRoundedRect(QRect(3, 0, 9, 9), 3, 3);
-    p.drawRect(QRect(5, 8, 5, 7));
+    p.drawRoundedRect(clock.head, clock.headRadius, clock.headRadius);
+    p.drawRect(clock.box);
     p.setBrush(maroon);
-    p.drawRect(QRect(6, 9, 3, 5));
+    p.drawRect(clock.glass);
 
+    // Dial with hands at three o'clock, and the pendulum's rod.
     p.setPen(black);
     p.setBrush(white);
-    p.drawEllipse(QRect(5, 2, 5, 5));
-    p.drawLine(7, 4, 7, 3);
-    p.drawLine(7, 4, 8, 4);
+    p.drawEllipse(clock.dial);
+    p.drawLine(clock.hourHand);
+    p.drawLine(clock.minuteHand);
+    p.drawLine(clock.rod);
 
-    p.drawLine(7, 7, 7, 11);
     p.setPen(yellow);
     p.setBrush(yellow);
-    p.drawRect(QRect(7, 12, 1, 1));
+    p.drawEllipse(clock.bob);
     return image;
 }
 
@@ -75,8 +73,8 @@ QImage smallClock()
 QImage clockImage(int size)
 {
     if (size == 16)
-        return smallClock();
-    const QImage image = largeClock();
+        return draw(smallClock);
+    const QImage image = draw(largeClock);
     // Larger sizes repeat pixels, so the icon keeps its palette and hard edges.
     return size == 32 ? image : image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }

@@ -68,6 +68,22 @@ public:
         vertical(x2, y1, y2);
     }
 
+    // A straight arrow along x or y from its tail to the point of its head; the head is a
+    // two-step wedge.
+    void arrow(QPoint tail, QPoint head)
+    {
+        const QPoint step((head.x() > tail.x()) - (head.x() < tail.x()), (head.y() > tail.y()) - (head.y() < tail.y()));
+        const QPoint across(step.y(), step.x());
+        for (QPoint p = tail; p != head; p += step)
+            set(p.x(), p.y(), black);
+        set(head.x(), head.y(), black);
+        for (int k = 1; k <= 2; ++k)
+            for (int side = -k; side <= k; ++side) {
+                const QPoint p = head - k * step + side * across;
+                set(p.x(), p.y(), black);
+            }
+    }
+
     // Upright text with its top-left corner at (x, y).
     void text(int x, int y, std::string_view letters)
     {
@@ -151,19 +167,13 @@ QImage sectionPicture()
     canvas.text(56, 120, "b");
 
     // tw: two arrows pointing at the web from both sides, just above the x axis.
-    canvas.horizontal(44, 51, 62);
-    canvas.vertical(50, 61, 63);
-    canvas.vertical(49, 60, 64);
-    canvas.horizontal(55, 62, 62);
-    canvas.vertical(56, 61, 63);
-    canvas.vertical(57, 60, 64);
+    canvas.arrow({44, 62}, {51, 62});
+    canvas.arrow({62, 62}, {55, 62});
     canvas.text(64, 56, "tw");
 
     // tf: across the bottom flange near its left end, arrows meeting the flange's faces.
-    canvas.vertical(22, 95, 101);
-    canvas.horizontal(21, 23, 100);
-    canvas.vertical(22, 108, 113);
-    canvas.horizontal(21, 23, 109);
+    canvas.arrow({22, 95}, {22, 101});
+    canvas.arrow({22, 114}, {22, 108});
     canvas.sidewaysText(19, 83, "tf");
 
     return image;
