@@ -17,6 +17,7 @@
 #include <QStyleFactory>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -95,8 +96,11 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case ControlKind::InputBox:
-        return new QLineEdit(caption, container);
+    case ControlKind::InputBox: {
+        auto* box = new QLineEdit(caption, container);
+        box->setMaxLength(std::numeric_limits<int>::max()); // a text box has no length limit
+        return box;
+    }
     case ControlKind::ResultBox: {
         // Never read by the calculation; the user may select and copy from it.
         auto* box = new QLineEdit(container);
@@ -105,8 +109,11 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container)
     }
     case ControlKind::OptionButton:
         return new QRadioButton(caption, container);
-    case ControlKind::PushButton:
-        return new QPushButton(caption, container);
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(caption, container);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
+        return button;
+    }
     case ControlKind::Picture: {
         auto* picture = new SectionPictureBox(container);
         picture->setFocusPolicy(Qt::NoFocus);

@@ -48,6 +48,9 @@ private slots:
     void nothingIsRecomputedWithoutCalculate();
     void emptiedBoxReadsAsZeroWithoutComplaint();
     void enterInAnInputBoxCalculates();
+    void enterOrSpaceRightAfterStartCalculates_data();
+    void enterOrSpaceRightAfterStartCalculates();
+    void inputBoxesTakeTextsOfAnyLength();
     void resultBoxesAreReadOnlyButSelectable();
     void boxesCarryAccessibleNames_data();
     void boxesCarryAccessibleNames();
@@ -404,6 +407,27 @@ void Form1Test::enterInAnInputBoxCalculates()
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(text("TxtStressx"), QStringLiteral(" 39.02"));
+}
+
+void Form1Test::enterOrSpaceRightAfterStartCalculates_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void Form1Test::enterOrSpaceRightAfterStartCalculates()
+{
+    QFETCH(int, key);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(text("TxtRatio"), QStringLiteral(" 1666.6"));
+}
+
+void Form1Test::inputBoxesTakeTextsOfAnyLength()
+{
+    const QString longText = QString(100'000, u'0') + "5";
+    setInput("Txtb", longText);
+    QCOMPARE(text("Txtb"), longText);
 }
 
 void Form1Test::resultBoxesAreReadOnlyButSelectable()
