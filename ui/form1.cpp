@@ -252,9 +252,12 @@ void Form1::showResult(QLineEdit* box, const QString& text)
 
 void Form1::reportFault(calc::Fault fault)
 {
-    QMessageBox::warning(
-        this, applicationTitle,
-        QStringLiteral("运算错误：%1。\n计算已停止，此后的结果未更新；请检查输入数据。").arg(faultDescription(fault)));
+    QMessageBox message(
+        QMessageBox::Warning, applicationTitle,
+        QStringLiteral("运算错误：%1。\n计算已停止，此后的结果未更新；请检查输入数据。").arg(faultDescription(fault)),
+        QMessageBox::Ok, this);
+    message.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    message.exec();
 }
 
 void Form1::Command2_Click()

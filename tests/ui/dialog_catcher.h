@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -9,7 +10,7 @@
 
 #include <utility>
 
-// Closes every dialog as soon as it is shown and keeps its title and text, so that a test can
+// Closes every dialog as soon as it is shown and keeps its title, text and buttons, so that a test can
 // check the message it expected and fail, instead of hanging, on one it did not.
 class DialogCatcher : public QObject {
 public:
@@ -24,7 +25,10 @@ protected:
         auto* dialog = qobject_cast<QDialog*>(watched);
         if (dialog && event->type() == QEvent::Show) {
             const auto* box = qobject_cast<QMessageBox*>(dialog);
-            m_texts << dialog->windowTitle() + '\n' + (box ? box->text() : QString());
+            QString text = dialog->windowTitle() + '\n' + (box ? box->text() : QString());
+            for (const QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>())
+                text += "\n[" + button->text() + ']';
+            m_texts << text;
             // Closed from the dialog's own event loop, once it is running.
             QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
         }

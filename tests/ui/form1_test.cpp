@@ -375,6 +375,7 @@ void Form1Test::faultKeepsEarlierBoxesNewAndLaterBoxesOld()
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.first().startsWith(QStringLiteral("Vandrel设计\n")), qPrintable(messages.first()));
     QVERIFY2(messages.first().contains(QStringLiteral("除数为零")), qPrintable(messages.first()));
+    QVERIFY2(messages.first().endsWith(QStringLiteral("\n[确定]")), qPrintable(messages.first()));
     QCOMPARE(text("TxtStressx"), QStringLiteral(" 48.39"));
     for (const QString& box : resultBoxes.mid(1))
         QCOMPARE(text(box), before[resultBoxes.indexOf(box)]);
