@@ -64,6 +64,7 @@ QFont fontFor(FontRole role)
 // until the text fits the width it has; the height of the letters, and so the layout, stays.
 QFont narrowedToFit(QFont font, const QString& text, int availableWidth)
 {
+    font.setStretch(QFont::AnyStretch); // a box that held a longer text starts again from its face
     const int advance = QFontMetrics(font).horizontalAdvance(text);
     if (advance <= availableWidth)
         return font;

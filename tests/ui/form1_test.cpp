@@ -52,6 +52,7 @@ private slots:
     void enterOrSpaceRightAfterStartCalculates();
     void inputBoxesTakeTextsOfAnyLength();
     void resultBoxesAreReadOnlyButSelectable();
+    void longResultsAreNarrowedShortOnesAreNot();
     void boxesCarryAccessibleNames_data();
     void boxesCarryAccessibleNames();
     void sectionPictureIsDrawnPixelTrue();
@@ -441,6 +442,21 @@ void Form1Test::resultBoxesAreReadOnlyButSelectable()
     QCOMPARE(box->text(), QStringLiteral(" 39.02"));
     box->selectAll();
     QCOMPARE(box->selectedText(), QStringLiteral(" 39.02"));
+}
+
+void Form1Test::longResultsAreNarrowedShortOnesAreNot()
+{
+    QLineEdit* ratio = find<QLineEdit>("TxtRatio");
+    calculate(); // " 1666.6" is wider than the box in the installed faces
+    QVERIFY(ratio->font().stretch() != QFont::AnyStretch);
+    QVERIFY(ratio->fontMetrics().horizontalAdvance(ratio->text()) <= ratio->width() - 8);
+
+    find<QRadioButton>("Option1(1)")->click();
+    setInput("TxtHeight", "12");
+    setInput("TxtSSpace", "4");
+    calculate();
+    QCOMPARE(ratio->text(), QStringLiteral(" 80.7"));
+    QCOMPARE(ratio->font().stretch(), int(QFont::AnyStretch));
 }
 
 void Form1Test::boxesCarryAccessibleNames_data()
