@@ -166,8 +166,10 @@ std::optional<std::string> hundredthsText(double magnitude)
 double parseNumber(std::string_view text)
 {
     // Most boxes hold a plain decimal such as "0.4". Where the standard conversion reads the
-    // whole text, it reads it as the rule does.
-    if (!text.empty() && (isDigit(text.front()) || text.front() == '-' || text.front() == '.')) {
+    // whole text, it reads it as the rule does, provided the text starts like a decimal: the
+    // standard conversion would also read "-inf" and "-nan", which the rule reads as 0.
+    const std::string_view unsignedPart = text.starts_with('-') ? text.substr(1) : text;
+    if (!unsignedPart.empty() && (isDigit(unsignedPart.front()) || unsignedPart.front() == '.')) {
         double value = 0;
         const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (ec == std::errc() && ptr == text.data() + text.size())

@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         Parse{"Octal", "&O17", 15}, Parse{"OctalStopsAtEight", "&o178", 15},
         Parse{"OctalWide", "&O1777777777777777777777", 18446744073709551615.0}, Parse{"AmpersandAlone", "&", 0},
         Parse{"AmpersandOther", "&X10", 0}, Parse{"SignBeforeHex", "-&H10", 0}, Parse{"NegativeZero", "-0", -0.0},
+        Parse{"NotInfinity", "-inf", 0}, Parse{"NotNaN", "-nan", 0}, Parse{"NotInfinityUnsigned", "infinity", 0},
+        Parse{"NotHexFloat", "0x1p4", 0},
         // Correct rounding where digit-by-digit accumulation goes wrong.
         Parse{"ManyDigits", "0.1000000000000000055511151231257827021181583404541015625", 0.1},
         Parse{"HalfwayCase", "9007199254740993", 9007199254740992.0},
