@@ -23,9 +23,10 @@ seed '\x02' "０。４" "&H6" ".3E0" 235 abc "" 200 "4 0 0" 10 6 9m "&O6" >"$cor
 
 log="$build/fuzz.log"
 if ! "$build/tests/fuzz/fuzz_calculation" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    -dict=tests/fuzz/input_rule.dict -artifact_prefix="$build/" \
     -print_final_stats=1 "$corpus" >"$log" 2>&1; then
     tail -n 80 "$log"
-    echo "fuzz: FAILED (the crashing input is saved as crash-* in $(pwd))" >&2
+    echo "fuzz: FAILED (the crashing input is saved as $build/crash-*)" >&2
     exit 1
 fi
 grep -E '^(Done|stat::)' "$log"
