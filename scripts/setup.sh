@@ -3,12 +3,13 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config      # toolchain
-    clang libclang-rt-14-dev                           # second compiler, libFuzzer
+    build-essential cmake ninja-build pkg-config git  # toolchain
+    clang libclang-rt-14-dev clang-format clang-tidy   # second compiler, libFuzzer, style checks
     googletest libgtest-dev libbenchmark-dev           # calculation tests and benchmark
     qt6-base-dev libgl-dev                             # the window
     fonts-arphic-uming fonts-wqy-microhei              # Chinese faces for 宋体 and 黑体
     xvfb xauth xdotool imagemagick libxcb1-dev         # the real window on a virtual display
+    desktop-file-utils                                 # checks the package's menu entry
 )
 
 missing=()
