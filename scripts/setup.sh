@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev libgl-dev                             # the window
     fonts-arphic-uming fonts-wqy-microhei              # Chinese faces for 宋体 and 黑体
     xvfb xauth xdotool imagemagick libxcb1-dev         # the real window on a virtual display
-    desktop-file-utils                                 # checks the package's menu entry
+    file desktop-file-utils                            # builds the package, checks its menu entry
 )
 
 missing=()
