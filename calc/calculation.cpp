@@ -6,7 +6,9 @@
 #include "calc/out_of_plane_stability.h"
 #include "calc/serviceability.h"
 
+#include <array>
 #include <initializer_list>
+#include <utility>
 
 namespace calc {
 
@@ -44,6 +46,22 @@ private:
     const ResultSink& m_sink;
 };
 
+// Each input box and the field it fills.
+const std::array<std::pair<std::string, double DesignInput::*>, 12> inputBoxes = {{
+    {"TxtWind", &DesignInput::windPressure},
+    {"TxtSpace", &DesignInput::columnSpacing},
+    {"TxtDead", &DesignInput::wallWeight},
+    {"txtfy", &DesignInput::fy},
+    {"TxtF", &DesignInput::f},
+    {"TxtFv", &DesignInput::fv},
+    {"Txtb", &DesignInput::b},
+    {"Txth", &DesignInput::h},
+    {"Txttf", &DesignInput::tf},
+    {"Txttw", &DesignInput::tw},
+    {"TxtHeight", &DesignInput::height},
+    {"TxtSSpace", &DesignInput::bracingSpacing},
+}};
+
 const std::string boxStressInPlane = "TxtStressx";
 const std::string boxStressOutOfPlane = "TxtStressy";
 const std::string boxSelfWeight = "TxtDeadweight";
@@ -54,23 +72,9 @@ const std::string boxSpanRatio = "TxtRatio";
 
 DesignInput readDesignInput(const std::map<std::string, std::string>& texts, SupportMode supportMode)
 {
-    // Keys made once: a run looks each of them up.
-    static const std::string wind = "TxtWind", space = "TxtSpace", dead = "TxtDead", fy = "txtfy", f = "TxtF",
-                             fv = "TxtFv", b = "Txtb", h = "Txth", tf = "Txttf", tw = "Txttw", height = "TxtHeight",
-                             bracing = "TxtSSpace";
     DesignInput in;
-    in.windPressure = readBox(texts, wind);
-    in.columnSpacing = readBox(texts, space);
-    in.wallWeight = readBox(texts, dead);
-    in.fy = readBox(texts, fy);
-    in.f = readBox(texts, f);
-    in.fv = readBox(texts, fv);
-    in.b = readBox(texts, b);
-    in.h = readBox(texts, h);
-    in.tf = readBox(texts, tf);
-    in.tw = readBox(texts, tw);
-    in.height = readBox(texts, height);
-    in.bracingSpacing = readBox(texts, bracing);
+    for (const auto& [box, field] : inputBoxes)
+        in.*field = readBox(texts, box);
     in.supportMode = supportMode;
     return in;
 }
