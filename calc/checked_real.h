@@ -1,9 +1,12 @@
 #pragma once
 
 #include "calc/fault.h"
+#include "calc/ieee_double.h"
+#include "calc/powers.h"
 
 #include <cmath>
 #include <compare>
+#include <stdexcept>
 
 namespace calc {
 
@@ -48,14 +51,24 @@ public:
             throw FaultStop{Fault::InvalidArgument};
         return std::sqrt(x.m_value);
     }
+    // The powers the formulas use, 2, 3, 4 and 1.5, each correctly rounded so that no result
+    // depends on the platform's pow. 0 to any of them is 0.
     friend Real pow(Real base, Real exponent)
     {
-        const double result = std::pow(base.m_value, exponent.m_value);
-        if (std::isnan(result))
-            throw FaultStop{Fault::InvalidArgument};
-        if (std::isinf(result))
-            throw FaultStop{base.m_value == 0.0 ? Fault::DivisionByZero : Fault::Overflow};
-        return result;
+        const double x = base.m_value;
+        const double n = exponent.m_value;
+        if (n == 2)
+            return x * x;
+        if (n == 3)
+            return cube(x);
+        if (n == 4)
+            return fourthPower(x);
+        if (n == 1.5) {
+            if (x < 0.0)
+                throw FaultStop{Fault::InvalidArgument};
+            return threeHalvesPower(x);
+        }
+        throw std::logic_error("no correctly rounded power for this exponent");
     }
     friend Real floor(Real x) { return std::floor(x.m_value); }
     friend Real abs(Real x) { return std::fabs(x.m_value); }

@@ -1,7 +1,8 @@
 # Compiler settings shared by every target of the project.
 #
-# Results must agree to the last bit on every machine, so no multiply-add may be fused and no
-# fast-math reassociation is ever allowed. Applied per directory rather than through
+# Results must agree to the last bit on every machine, so every operation on doubles is rounded
+# once, to double: no multiply-add may be fused, no fast-math reassociation is ever allowed, and
+# 32-bit x86 computes in SSE2 registers rather than in the x87 unit's 80-bit ones. Applied per directory rather than through
 # CMAKE_CXX_FLAGS so that they hold when another project pulls this one in.
 
 option(VANDREL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
@@ -10,6 +11,9 @@ if(MSVC)
     add_compile_options(/W4 /WX /utf-8 /fp:precise)
 else()
     add_compile_options(-Wall -Wextra -Wpedantic -Werror -ffp-contract=off)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "86|AMD64")
+        add_compile_options(-msse2 -mfpmath=sse)
+    endif()
 endif()
 
 if(VANDREL_SANITIZE)
