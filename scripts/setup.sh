@@ -10,6 +10,8 @@ packages=(
     fonts-arphic-uming fonts-wqy-microhei              # Chinese faces for 宋体 and 黑体
     xvfb xauth xdotool imagemagick libxcb1-dev         # the real window on a virtual display
     file desktop-file-utils                            # builds the package, checks its menu entry
+    libmpfr-dev                                        # reference for the correctly rounded powers
+    g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user # the calculation on other processors
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then checks everything: formatting, a GCC release build with every
-# test and the Debian package, a Clang build with every test and clang-tidy, the same tests under
+# test and the Debian package, the calculation built for aarch64 and 32-bit x86 and run under
+# qemu-user, a Clang build with every test and clang-tidy, the same tests under
 # AddressSanitizer + UndefinedBehaviorSanitizer, and 30 seconds of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +28,9 @@ echo "formatted"
 build_and_test build/release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++
 step "Debian package"
 bash scripts/check_package.sh build/release
+
+step "other processors: aarch64 and 32-bit x86"
+bash scripts/cross_arch.sh build/release
 
 build_and_test build/clang -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++
 step "clang-tidy"
