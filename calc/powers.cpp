@@ -95,6 +95,8 @@ public:
     {
         Wide product(0);
         for (std::size_t i = 0; i < limbCount; ++i) {
+            if (a.m_limbs[i] == 0)
+                continue;
             std::uint64_t carry = 0;
             for (std::size_t j = 0; i + j < limbCount; ++j) {
                 const std::uint64_t t = std::uint64_t{a.m_limbs[i]} * b.m_limbs[j] + product.m_limbs[i + j] + carry;
@@ -133,11 +135,12 @@ public:
 
     bool anyBitBelow(int index) const
     {
-        for (int i = 0; i < index && i < static_cast<int>(32 * limbCount); ++i) {
-            if (bit(i))
+        const auto whole = static_cast<std::size_t>(index) / 32;
+        for (std::size_t i = 0; i < whole && i < limbCount; ++i) {
+            if (m_limbs[i] != 0)
                 return true;
         }
-        return false;
+        return whole < limbCount && (m_limbs[whole] & ((1u << (index % 32)) - 1)) != 0;
     }
 
     void setBit(int index) { m_limbs[static_cast<std::size_t>(index) / 32] |= 1u << (index % 32); }
@@ -145,14 +148,19 @@ public:
     // The bits from index `from` up, as an integer; the caller knows there are at most 64.
     std::uint64_t bitsFrom(int from) const
     {
-        std::uint64_t value = 0;
-        for (int i = 63; i >= 0; --i)
-            value = (value << 1) | (bit(from + i) ? 1u : 0u);
+        const auto first = static_cast<std::size_t>(from) / 32;
+        const int offset = from % 32;
+        std::uint64_t value = (limbAt(first) | (std::uint64_t{limbAt(first + 1)} << 32)) >> offset;
+        if (offset != 0)
+            value |= std::uint64_t{limbAt(first + 2)} << (64 - offset);
         return value;
     }
 
 private:
     static constexpr std::size_t limbCount = 8;
+
+    std::uint32_t limbAt(std::size_t i) const { return i < limbCount ? m_limbs[i] : 0; }
+
     std::array<std::uint32_t, limbCount> m_limbs{};
 };
 
