@@ -1,12 +1,5 @@
-# Cross build for i686 Linux with Debian's cross compiler (g++-i686-linux-gnu); the programs
-# run on this machine under qemu-user, with the target's C and C++ libraries from /usr/i686-linux-gnu.
-set(CMAKE_SYSTEM_NAME Linux)
+# Cross build for 32-bit x86 Linux (g++-i686-linux-gnu), run under qemu-i386.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-linux-gnu-gcc)
-set(CMAKE_CXX_COMPILER i686-linux-gnu-g++)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-linux-gnu)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-i386 -L /usr/i686-linux-gnu)
+set(cross_triple i686-linux-gnu)
+set(cross_emulator qemu-i386)
+include("${CMAKE_CURRENT_LIST_DIR}/cross-linux-gnu.cmake")
