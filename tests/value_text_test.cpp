@@ -70,6 +70,12 @@ INSTANTIATE_TEST_SUITE_P(
         Parse{"FullWidthHex", "＆Ｈ１０", 16}, Parse{"IdeographicSpace", "１\u3000２", 12},
         Parse{"CarriageReturn", "3\r\n", 3}, Parse{"FullWidthMinus", "－２", -2}, Parse{"ChineseUnitAfter", "6米", 6},
         Parse{"ChineseBefore", "约6", 0},
+        // Zeros read one character at a time, where the plain-decimal shortcut does not apply.
+        Parse{"PaddedWithZeros", " 200", 200}, Parse{"ZerosBeforeUnit", "200mm", 200},
+        Parse{"FullWidthZeros", "４００", 400}, Parse{"PaddedSmall", " 0.05", 0.05},
+        Parse{"FullWidthSmall", "０．０５", 0.05}, Parse{"IdeographicFullStopSmall", "0。05", 0.05},
+        Parse{"ZeroInsideFraction", " 10.05", 10.05}, Parse{"CarriageReturnInside", "1\r2", 12},
+        Parse{"HexZero", "&H0", 0}, Parse{"OctalZero", "&O0", 0},
         // Bytes that are not valid UTF-8 end the number like any other character.
         Parse{"InvalidUtf8", "5\xEF\xBC", 5},
         Parse{"LoneContinuation",
@@ -114,6 +120,11 @@ INSTANTIATE_TEST_SUITE_P(ValueText, FormatResultTest,
                                          Format{"OneDecimal", 12.5, " 12.5"}, Format{"WholeNumber", 3, " 3"},
                                          Format{"Negative", -1636.4, "-1636.4"}, Format{"Hundredths", 39.02, " 39.02"},
                                          Format{"LargeWhole", 30000, " 30000"},
+                                         // Hundredths are written from an integer up to 1E+13, by
+                                         // the general conversion above it.
+                                         Format{"HundredthsBelow1E13", 9999999999999.99, " 9999999999999.99"},
+                                         Format{"SixteenDigitsAbove1E13", 12345678901234.56, " 12345678901234.6"},
+                                         Format{"NegativeAbove1E13", -98765432109876.54, "-98765432109876.5"},
                                          Format{"FifteenDigits", 123456789012345.6, " 123456789012346"},
                                          Format{"RoundsUpToExponentForm", 999999999999999.9, " 1E+15"},
                                          Format{"ExponentForm", 1e15, " 1E+15"},
