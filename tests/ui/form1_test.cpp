@@ -45,6 +45,9 @@ private slots:
     void calculateFillsTheResults();
     void switchingBackToSimplySupportedGivesTheFirstResults();
     void faultKeepsEarlierBoxesNewAndLaterBoxesOld();
+    void faultMessageNamesTheFault_data();
+    void faultMessageNamesTheFault();
+    void fontsFollowTheirRoles();
     void nothingIsRecomputedWithoutCalculate();
     void emptiedBoxReadsAsZeroWithoutComplaint();
     void enterInAnInputBoxCalculates();
@@ -381,6 +384,78 @@ void Form1Test::faultKeepsEarlierBoxesNewAndLaterBoxesOld()
     for (const QString& box : resultBoxes.mid(1))
         QCOMPARE(text(box), before[resultBoxes.indexOf(box)]);
     QVERIFY(m_form->isVisible());
+}
+
+void Form1Test::faultMessageNamesTheFault_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("number beyond range") << "TxtHeight"
+                                         << "1E400" << QStringLiteral("数值溢出");
+    QTest::newRow("power beyond range") << "Txth"
+                                        << "1E103" << QStringLiteral("数值溢出");
+    QTest::newRow("negative fy") << "txtfy"
+                                 << "-235" << QStringLiteral("无效参数（负数开平方）");
+    QTest::newRow("no web") << "Txttw"
+                            << "0" << QStringLiteral("除数为零");
+}
+
+void Form1Test::faultMessageNamesTheFault()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, input);
+    QFETCH(QString, fault);
+    setInput(box, input);
+    calculate();
+    QCOMPARE(m_dialogs->takeTexts(),
+             QStringList{
+                 QStringLiteral("Vandrel设计\n运算错误：%1。\n计算已停止，此后的结果未更新；请检查输入数据。\n[确定]")
+                     .arg(fault)});
+    QCOMPARE(results(), QStringList(5, QString()));
+}
+
+// Each role's faces, Windows first, and its size in pixels of the 96-dpi screen.
+void Form1Test::fontsFollowTheirRoles()
+{
+    struct Role {
+        QStringList faces;
+        int pixelSize;
+        QStringList controls;
+    };
+    const QList<Role> roles = {
+        {{"MS Sans Serif", "DejaVu Sans", "WenQuanYi Micro Hei"},
+         16,
+         {"Frame2",      "Frame1",      "Label5",        "Txtb",        "Label18(3)",  "Label2",        "Txttf",
+          "Label18(9)",  "Label6",      "Txth",          "Label18(7)",  "Label8",      "Txttw",         "Label18(8)",
+          "Label25",     "TxtHeight",   "Label26",       "Label16",     "TxtSSpace",   "Label24",       "Label9",
+          "txtfy",       "Label15",     "TxtF",          "Label17",     "TxtFv",       "Label23",       "Label18(19)",
+          "Label18(15)", "Label18(18)", "Label18(14)",   "Label18(17)", "Label18(13)", "TxtStressx",    "Label11",
+          "TxtStressy",  "Label14",     "TxtDeflection", "Label1",      "TxtRatio",    "TxtDeadweight", "Label13"}},
+        {{"宋体", "SimSun", "AR PL UMing CN"},
+         16,
+         {"Frame3", "Frame5", "Frame4", "TxtWind", "TxtDead", "TxtSpace", "Option1(0)", "Option1(1)", "Label10",
+          "Label12", "Label3", "Label7", "Label19"}},
+        {{"黑体", "SimHei", "WenQuanYi Micro Hei"}, 21, {"Command1", "Command2"}},
+    };
+    QStringList named = {"Picture1"}; // shows a bitmap, no text
+    for (const Role& role : roles) {
+        for (const QString& name : role.controls) {
+            const QFont font = find(name)->font();
+            QVERIFY2(font.families() == role.faces, qPrintable(name + ": " + font.families().join(", ")));
+            QVERIFY2(font.pixelSize() == role.pixelSize, qPrintable(name));
+            QVERIFY2(font.weight() == QFont::Normal && !font.italic() && !font.underline(), qPrintable(name));
+        }
+        named << role.controls;
+    }
+    // Every control of the window has its role.
+    QStringList controls;
+    for (const QWidget* widget : m_form->findChildren<QWidget*>())
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+            controls << widget->objectName();
+    controls.sort();
+    named.sort();
+    QCOMPARE(controls, named);
 }
 
 void Form1Test::nothingIsRecomputedWithoutCalculate()
