@@ -76,6 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
         Parse{"FullWidthSmall", "０．０５", 0.05}, Parse{"IdeographicFullStopSmall", "0。05", 0.05},
         Parse{"ZeroInsideFraction", " 10.05", 10.05}, Parse{"CarriageReturnInside", "1\r2", 12},
         Parse{"HexZero", "&H0", 0}, Parse{"OctalZero", "&O0", 0},
+        Parse{"PaddedEveryDigit", " 1234567890.0987654321", 1234567890.0987654321},
+        Parse{"PaddedFractionOnly", " .1234567890", 0.123456789},
+        // 2^1023, the largest power of two, written with 1024 bits' worth of digits.
+        Parse{"HexOf1024Bits", "&H8" + std::string(255, '0'), 0x1p1023},
+        Parse{"OctalOf1024Bits", "&O1" + std::string(341, '0'), 0x1p1023},
         // Bytes that are not valid UTF-8 end the number like any other character.
         Parse{"InvalidUtf8", "5\xEF\xBC", 5},
         Parse{"LoneContinuation",
