@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -48,6 +49,7 @@ private slots:
     void faultMessageNamesTheFault_data();
     void faultMessageNamesTheFault();
     void fontsFollowTheirRoles();
+    void controlsOverlapOnlyWhereLabelsReachUnderTheirBox();
     void nothingIsRecomputedWithoutCalculate();
     void emptiedBoxReadsAsZeroWithoutComplaint();
     void enterInAnInputBoxCalculates();
@@ -456,6 +458,31 @@ void Form1Test::fontsFollowTheirRoles()
     controls.sort();
     named.sort();
     QCOMPARE(controls, named);
+}
+
+// Rules any version of the layout keeps: every control lies inside its container, and the only
+// controls that overlap are the five labels that reach under the input box to their right, which
+// is drawn over them.
+void Form1Test::controlsOverlapOnlyWhereLabelsReachUnderTheirBox()
+{
+    const QSet<QPair<QString, QString>> reachingUnder = {
+        {"Label9", "txtfy"}, {"Label15", "TxtF"}, {"Label17", "TxtFv"}, {"Label6", "Txth"}, {"Label25", "TxtHeight"}};
+    QSet<QPair<QString, QString>> overlapping;
+    QList<QWidget*> containers = {m_form.get()};
+    for (QGroupBox* group : m_form->findChildren<QGroupBox*>())
+        containers << group;
+    for (const QWidget* container : containers) {
+        const QList<QWidget*> controls = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            QVERIFY2(container->rect().contains(controls[i]->geometry()),
+                     qPrintable(controls[i]->objectName() + " leaves " + container->objectName()));
+            // Each pair names first the control drawn below.
+            for (qsizetype j = i + 1; j < controls.size(); ++j)
+                if (controls[i]->geometry().intersects(controls[j]->geometry()))
+                    overlapping.insert({controls[i]->objectName(), controls[j]->objectName()});
+        }
+    }
+    QCOMPARE(overlapping, reachingUnder);
 }
 
 void Form1Test::nothingIsRecomputedWithoutCalculate()
