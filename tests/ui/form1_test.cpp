@@ -50,6 +50,7 @@ private slots:
     void faultMessageNamesTheFault();
     void fontsFollowTheirRoles();
     void controlsOverlapOnlyWhereLabelsReachUnderTheirBox();
+    void sectionOutlineAndDimensionLinesRunTheirFullLength();
     void nothingIsRecomputedWithoutCalculate();
     void emptiedBoxReadsAsZeroWithoutComplaint();
     void enterInAnInputBoxCalculates();
@@ -483,6 +484,47 @@ void Form1Test::controlsOverlapOnlyWhereLabelsReachUnderTheirBox()
         }
     }
     QCOMPARE(overlapping, reachingUnder);
+}
+
+void Form1Test::sectionOutlineAndDimensionLinesRunTheirFullLength()
+{
+    const QImage picture = ui::sectionPicture();
+    const auto line = [&](QPoint from, QPoint to, QRgb colour) {
+        const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+        for (QPoint p = from;; p += step) {
+            if (picture.pixel(p) != colour)
+                return QString("(%1, %2)").arg(p.x()).arg(p.y());
+            if (p == to)
+                return QString();
+        }
+    };
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    for (const int top : {27, 102}) { // the flanges, 14 to 92 wide and 6 pixels deep
+        const int bottom = top + 5;
+        QCOMPARE(line({14, top}, {92, top}, black), QString());
+        QCOMPARE(line({14, bottom}, {92, bottom}, black), QString());
+        QCOMPARE(line({14, top}, {14, bottom}, black), QString());
+        QCOMPARE(line({92, top}, {92, bottom}, black), QString());
+        for (int y = top + 1; y < bottom; ++y) { // hollow, but for the centre line
+            QCOMPARE(line({15, y}, {51, y}, white), QString());
+            QCOMPARE(line({55, y}, {91, y}, white), QString());
+        }
+        QCOMPARE(picture.pixel(13, top), white);
+        QCOMPARE(picture.pixel(93, bottom), white);
+    }
+    QCOMPARE(line({52, 33}, {52, 101}, black), QString()); // web
+    QCOMPARE(line({54, 33}, {54, 101}, black), QString());
+    QCOMPARE(line({107, 27}, {107, 107}, black), QString()); // h
+    QCOMPARE(line({14, 117}, {92, 117}, black), QString());  // b
+
+    // The sunken border's light edges, below and to the right.
+    const QImage shown = find("Picture1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int face = qGray(m_form->palette().window().color().rgb());
+    const int right = shown.width() - 1, bottom = shown.height() - 1;
+    for (const int i : {2, bottom / 2, bottom - 2})
+        QVERIFY2(qGray(shown.pixel(right, i)) > face, qPrintable(QString::number(i)));
+    for (const int i : {2, right / 2, right - 2})
+        QVERIFY2(qGray(shown.pixel(i, bottom)) > face, qPrintable(QString::number(i)));
 }
 
 void Form1Test::nothingIsRecomputedWithoutCalculate()
