@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         Parse{"ExponentWithoutDigits", "7E", 7}, Parse{"ExponentSignWithoutDigits", "7E-x", 7},
         Parse{"NoMantissaBeforeExponent", "E5", 0}, Parse{"Hex", "&H10", 16}, Parse{"HexLowerCase", "&hff", 255},
         Parse{"HexWide", "&HFFFF", 65535}, Parse{"HexBeyondInt64", "&H10000000000000000", 18446744073709551616.0},
-        Parse{"Octal", "&O17", 15}, Parse{"OctalStopsAtEight", "&o178", 15},
+        Parse{"Octal", "&O17", 15}, Parse{"OctalStopsAtEight", "&o178", 15}, Parse{"OctalEven", "&O20", 16},
         Parse{"OctalWide", "&O1777777777777777777777", 18446744073709551615.0}, Parse{"AmpersandAlone", "&", 0},
         Parse{"AmpersandOther", "&X10", 0}, Parse{"SignBeforeHex", "-&H10", 0}, Parse{"NegativeZero", "-0", -0.0},
         Parse{"NotInfinity", "-inf", 0}, Parse{"NotNaN", "-nan", 0}, Parse{"NotInfinityUnsigned", "infinity", 0},
