@@ -59,7 +59,8 @@ class Mutant:
 
     def describe(self, lines):
         original = lines[self.line - 1]
-        return f"{self.path}:{self.line} {self.kind}: {original[self.start:self.end]!r} -> {self.replacement!r}"
+        return (f"{self.path}:{self.line}:{self.start + 1} {self.kind}: "
+                f"{original[self.start:self.end]!r} -> {self.replacement!r}")
 
 
 STRING = re.compile(r'"(?:[^"\\]|\\.)*"')
