@@ -104,6 +104,14 @@ void deepWeb(calc::DesignInput& in)
     in.tw = 4;
     in.windPressure = 0.6;
 }
+void justBeyondStocky(calc::DesignInput& in)
+{
+    in.bracingSpacing = 0.923;
+}
+void justBelowBetaCap(calc::DesignInput& in)
+{
+    in.bracingSpacing = 15.6;
+}
 
 #define QUOTED(caseName, change, expr, expected)                                                                       \
     Quoted                                                                                                             \
@@ -153,7 +161,12 @@ INSTANTIATE_TEST_SUITE_P(
         QUOTED(DeepWeb_lambdaP, deepWeb, eff.lambdaP, "1.49856"), QUOTED(DeepWeb_rho, deepWeb, eff.rho, "0.568347"),
         QUOTED(DeepWeb_yc, deepWeb, eff.yc, "423.013"), QUOTED(DeepWeb_We, deepWeb, eff.We, "1.76443e-3"),
         QUOTED(DeepWeb_phiB, deepWeb, stability.phiB, "0.519793"),
-        QUOTED(DeepWeb_lambdaN, deepWeb, stability.lambdaN, "1.49041")),
+        QUOTED(DeepWeb_lambdaN, deepWeb, stability.lambdaN, "1.49041"),
+        // Either side of a limit: the slender branch of the buckling curve from a slenderness of
+        // 0.215, and betaB just under its cap of 0.95.
+        QUOTED(JustBeyondStocky_lambdaN, justBeyondStocky, stability.lambdaN, "0.215304"),
+        QUOTED(JustBeyondStocky_phi, justBeyondStocky, stability.phi, "0.969947"),
+        QUOTED(JustBelowBetaCap_betaB, justBelowBetaCap, stability.betaB, "0.9435")),
     [](const testing::TestParamInfo<Quoted>& info) { return std::string(info.param.name); });
 
 TEST(GrossSection, HeightFactorOfWindAtGroundAndAtTenMetres)

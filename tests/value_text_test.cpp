@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         Parse{"ExponentWithoutDigits", "7E", 7}, Parse{"ExponentSignWithoutDigits", "7E-x", 7},
         Parse{"NoMantissaBeforeExponent", "E5", 0}, Parse{"Hex", "&H10", 16}, Parse{"HexLowerCase", "&hff", 255},
         Parse{"HexWide", "&HFFFF", 65535}, Parse{"HexBeyondInt64", "&H10000000000000000", 18446744073709551616.0},
-        Parse{"Octal", "&O17", 15}, Parse{"OctalStopsAtEight", "&o178", 15},
+        Parse{"Octal", "&O17", 15}, Parse{"OctalStopsAtEight", "&o178", 15}, Parse{"OctalEven", "&O20", 16},
         Parse{"OctalWide", "&O1777777777777777777777", 18446744073709551615.0}, Parse{"AmpersandAlone", "&", 0},
         Parse{"AmpersandOther", "&X10", 0}, Parse{"SignBeforeHex", "-&H10", 0}, Parse{"NegativeZero", "-0", -0.0},
         Parse{"NotInfinity", "-inf", 0}, Parse{"NotNaN", "-nan", 0}, Parse{"NotInfinityUnsigned", "infinity", 0},
@@ -70,6 +70,17 @@ INSTANTIATE_TEST_SUITE_P(
         Parse{"FullWidthHex", "＆Ｈ１０", 16}, Parse{"IdeographicSpace", "１\u3000２", 12},
         Parse{"CarriageReturn", "3\r\n", 3}, Parse{"FullWidthMinus", "－２", -2}, Parse{"ChineseUnitAfter", "6米", 6},
         Parse{"ChineseBefore", "约6", 0},
+        // Zeros read one character at a time, where the plain-decimal shortcut does not apply.
+        Parse{"PaddedWithZeros", " 200", 200}, Parse{"ZerosBeforeUnit", "200mm", 200},
+        Parse{"FullWidthZeros", "４００", 400}, Parse{"PaddedSmall", " 0.05", 0.05},
+        Parse{"FullWidthSmall", "０．０５", 0.05}, Parse{"IdeographicFullStopSmall", "0。05", 0.05},
+        Parse{"ZeroInsideFraction", " 10.05", 10.05}, Parse{"CarriageReturnInside", "1\r2", 12},
+        Parse{"HexZero", "&H0", 0}, Parse{"OctalZero", "&O0", 0},
+        Parse{"PaddedEveryDigit", " 1234567890.0987654321", 1234567890.0987654321},
+        Parse{"PaddedFractionOnly", " .1234567890", 0.123456789},
+        // 2^1023, the largest power of two, written with 1024 bits' worth of digits.
+        Parse{"HexOf1024Bits", "&H8" + std::string(255, '0'), 0x1p1023},
+        Parse{"OctalOf1024Bits", "&O1" + std::string(341, '0'), 0x1p1023},
         // Bytes that are not valid UTF-8 end the number like any other character.
         Parse{"InvalidUtf8", "5\xEF\xBC", 5},
         Parse{"LoneContinuation",
@@ -114,6 +125,11 @@ INSTANTIATE_TEST_SUITE_P(ValueText, FormatResultTest,
                                          Format{"OneDecimal", 12.5, " 12.5"}, Format{"WholeNumber", 3, " 3"},
                                          Format{"Negative", -1636.4, "-1636.4"}, Format{"Hundredths", 39.02, " 39.02"},
                                          Format{"LargeWhole", 30000, " 30000"},
+                                         // Hundredths are written from an integer up to 1E+13, by
+                                         // the general conversion above it.
+                                         Format{"HundredthsBelow1E13", 9999999999999.99, " 9999999999999.99"},
+                                         Format{"SixteenDigitsAbove1E13", 12345678901234.56, " 12345678901234.6"},
+                                         Format{"NegativeAbove1E13", -98765432109876.54, "-98765432109876.5"},
                                          Format{"FifteenDigits", 123456789012345.6, " 123456789012346"},
                                          Format{"RoundsUpToExponentForm", 999999999999999.9, " 1E+15"},
                                          Format{"ExponentForm", 1e15, " 1E+15"},

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the input rule and, split into twelve box texts, to whole runs.
-// Every run must end without a crash, hand over its results in the fixed order and never out
-// of it, and write only texts of the display rule's shape.
+// The rule must read a text as it reads the same text after a space, which takes it off the
+// plain-decimal shortcut onto the character-by-character reading. Every run must end without a
+// crash, hand over its results in the fixed order and never out of it, and write only texts of
+// the display rule's shape.
 #include "calc/calculation.h"
 #include "tests/display_shape.h"
 
@@ -29,7 +31,12 @@ void require(bool condition)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    require(!std::isnan(calc::parseNumber(bytes)));
+    const double value = calc::parseNumber(bytes);
+    require(!std::isnan(value));
+    std::string padded = " ";
+    padded.append(bytes);
+    const double afterSpace = calc::parseNumber(padded);
+    require(afterSpace == value && std::signbit(afterSpace) == std::signbit(value));
     if (size == 0)
         return 0;
 
@@ -53,11 +60,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         writes.emplace_back(name, text);
     });
     require(fault.has_value() || writes.size() == resultBoxes.size());
-
-    // The same texts always give the same results.
-    std::vector<std::pair<std::string, std::string>> again;
-    const auto faultAgain = calc::runCalculation(
-        texts, mode, [&](const std::string& name, const std::string& text) { again.emplace_back(name, text); });
-    require(faultAgain == fault && again == writes);
     return 0;
 }

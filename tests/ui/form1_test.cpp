@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -45,6 +46,11 @@ private slots:
     void calculateFillsTheResults();
     void switchingBackToSimplySupportedGivesTheFirstResults();
     void faultKeepsEarlierBoxesNewAndLaterBoxesOld();
+    void faultMessageNamesTheFault_data();
+    void faultMessageNamesTheFault();
+    void fontsFollowTheirRoles();
+    void controlsOverlapOnlyWhereLabelsReachUnderTheirBox();
+    void sectionOutlineAndDimensionLinesRunTheirFullLength();
     void nothingIsRecomputedWithoutCalculate();
     void emptiedBoxReadsAsZeroWithoutComplaint();
     void enterInAnInputBoxCalculates();
@@ -383,6 +389,144 @@ void Form1Test::faultKeepsEarlierBoxesNewAndLaterBoxesOld()
     QVERIFY(m_form->isVisible());
 }
 
+void Form1Test::faultMessageNamesTheFault_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("number beyond range") << "TxtHeight"
+                                         << "1E400" << QStringLiteral("数值溢出");
+    QTest::newRow("power beyond range") << "Txth"
+                                        << "1E103" << QStringLiteral("数值溢出");
+    QTest::newRow("negative fy") << "txtfy"
+                                 << "-235" << QStringLiteral("无效参数（负数开平方）");
+    QTest::newRow("no web") << "Txttw"
+                            << "0" << QStringLiteral("除数为零");
+}
+
+void Form1Test::faultMessageNamesTheFault()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, input);
+    QFETCH(QString, fault);
+    setInput(box, input);
+    calculate();
+    QCOMPARE(m_dialogs->takeTexts(),
+             QStringList{
+                 QStringLiteral("Vandrel设计\n运算错误：%1。\n计算已停止，此后的结果未更新；请检查输入数据。\n[确定]")
+                     .arg(fault)});
+    QCOMPARE(results(), QStringList(5, QString()));
+}
+
+// Each role's faces, Windows first, and its size in pixels of the 96-dpi screen.
+void Form1Test::fontsFollowTheirRoles()
+{
+    struct Role {
+        QStringList faces;
+        int pixelSize;
+        QStringList controls;
+    };
+    const QList<Role> roles = {
+        {{"MS Sans Serif", "DejaVu Sans", "WenQuanYi Micro Hei"},
+         16,
+         {"Frame2",      "Frame1",      "Label5",        "Txtb",        "Label18(3)",  "Label2",        "Txttf",
+          "Label18(9)",  "Label6",      "Txth",          "Label18(7)",  "Label8",      "Txttw",         "Label18(8)",
+          "Label25",     "TxtHeight",   "Label26",       "Label16",     "TxtSSpace",   "Label24",       "Label9",
+          "txtfy",       "Label15",     "TxtF",          "Label17",     "TxtFv",       "Label23",       "Label18(19)",
+          "Label18(15)", "Label18(18)", "Label18(14)",   "Label18(17)", "Label18(13)", "TxtStressx",    "Label11",
+          "TxtStressy",  "Label14",     "TxtDeflection", "Label1",      "TxtRatio",    "TxtDeadweight", "Label13"}},
+        {{"宋体", "SimSun", "AR PL UMing CN"},
+         16,
+         {"Frame3", "Frame5", "Frame4", "TxtWind", "TxtDead", "TxtSpace", "Option1(0)", "Option1(1)", "Label10",
+          "Label12", "Label3", "Label7", "Label19"}},
+        {{"黑体", "SimHei", "WenQuanYi Micro Hei"}, 21, {"Command1", "Command2"}},
+    };
+    QStringList named = {"Picture1"}; // shows a bitmap, no text
+    for (const Role& role : roles) {
+        for (const QString& name : role.controls) {
+            const QFont font = find(name)->font();
+            QVERIFY2(font.families() == role.faces, qPrintable(name + ": " + font.families().join(", ")));
+            QVERIFY2(font.pixelSize() == role.pixelSize, qPrintable(name));
+            QVERIFY2(font.weight() == QFont::Normal && !font.italic() && !font.underline(), qPrintable(name));
+        }
+        named << role.controls;
+    }
+    // Every control of the window has its role.
+    QStringList controls;
+    for (const QWidget* widget : m_form->findChildren<QWidget*>())
+        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+            controls << widget->objectName();
+    controls.sort();
+    named.sort();
+    QCOMPARE(controls, named);
+}
+
+// Rules any version of the layout keeps: every control lies inside its container, and the only
+// controls that overlap are the five labels that reach under the input box to their right, which
+// is drawn over them.
+void Form1Test::controlsOverlapOnlyWhereLabelsReachUnderTheirBox()
+{
+    const QSet<QPair<QString, QString>> reachingUnder = {
+        {"Label9", "txtfy"}, {"Label15", "TxtF"}, {"Label17", "TxtFv"}, {"Label6", "Txth"}, {"Label25", "TxtHeight"}};
+    QSet<QPair<QString, QString>> overlapping;
+    QList<QWidget*> containers = {m_form.get()};
+    for (QGroupBox* group : m_form->findChildren<QGroupBox*>())
+        containers << group;
+    for (const QWidget* container : containers) {
+        const QList<QWidget*> controls = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            QVERIFY2(container->rect().contains(controls[i]->geometry()),
+                     qPrintable(controls[i]->objectName() + " leaves " + container->objectName()));
+            // Each pair names first the control drawn below.
+            for (qsizetype j = i + 1; j < controls.size(); ++j)
+                if (controls[i]->geometry().intersects(controls[j]->geometry()))
+                    overlapping.insert({controls[i]->objectName(), controls[j]->objectName()});
+        }
+    }
+    QCOMPARE(overlapping, reachingUnder);
+}
+
+void Form1Test::sectionOutlineAndDimensionLinesRunTheirFullLength()
+{
+    const QImage picture = ui::sectionPicture();
+    const auto line = [&](QPoint from, QPoint to, QRgb colour) {
+        const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+        for (QPoint p = from;; p += step) {
+            if (picture.pixel(p) != colour)
+                return QString("(%1, %2)").arg(p.x()).arg(p.y());
+            if (p == to)
+                return QString();
+        }
+    };
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    for (const int top : {27, 102}) { // the flanges, 14 to 92 wide and 6 pixels deep
+        const int bottom = top + 5;
+        QCOMPARE(line({14, top}, {92, top}, black), QString());
+        QCOMPARE(line({14, bottom}, {92, bottom}, black), QString());
+        QCOMPARE(line({14, top}, {14, bottom}, black), QString());
+        QCOMPARE(line({92, top}, {92, bottom}, black), QString());
+        for (int y = top + 1; y < bottom; ++y) { // hollow, but for the centre line
+            QCOMPARE(line({15, y}, {51, y}, white), QString());
+            QCOMPARE(line({55, y}, {91, y}, white), QString());
+        }
+        QCOMPARE(picture.pixel(13, top), white);
+        QCOMPARE(picture.pixel(93, bottom), white);
+    }
+    QCOMPARE(line({52, 33}, {52, 101}, black), QString()); // web
+    QCOMPARE(line({54, 33}, {54, 101}, black), QString());
+    QCOMPARE(line({107, 27}, {107, 107}, black), QString()); // h
+    QCOMPARE(line({14, 117}, {92, 117}, black), QString());  // b
+
+    // The sunken border's light edges, below and to the right.
+    const QImage shown = find("Picture1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int face = qGray(m_form->palette().window().color().rgb());
+    const int right = shown.width() - 1, bottom = shown.height() - 1;
+    for (const int i : {2, bottom / 2, bottom - 2})
+        QVERIFY2(qGray(shown.pixel(right, i)) > face, qPrintable(QString::number(i)));
+    for (const int i : {2, right / 2, right - 2})
+        QVERIFY2(qGray(shown.pixel(i, bottom)) > face, qPrintable(QString::number(i)));
+}
+
 void Form1Test::nothingIsRecomputedWithoutCalculate()
 {
     calculate();
@@ -450,6 +594,9 @@ void Form1Test::longResultsAreNarrowedShortOnesAreNot()
     calculate(); // " 1666.6" is wider than the box in the installed faces
     QVERIFY(ratio->font().stretch() != QFont::AnyStretch);
     QVERIFY(ratio->fontMetrics().horizontalAdvance(ratio->text()) <= ratio->width() - 8);
+    QFont wider = ratio->font(); // narrowed no more than it needs
+    wider.setStretch(wider.stretch() + 1);
+    QVERIFY(QFontMetrics(wider).horizontalAdvance(ratio->text()) > ratio->width() - 8);
 
     find<QRadioButton>("Option1(1)")->click();
     setInput("TxtHeight", "12");

@@ -1,6 +1,8 @@
 // Thousands of random presses, texts and clicks on the real window, from a fixed seed. Whatever
-// the user does, no box may ever show an infinity or a NaN, and every result box must hold
-// either the text it had or a text the display rule can write.
+// the user does, no box may ever show an infinity or a NaN, and after every calculation each
+// result box must hold what the calculation gives for the texts and support choice on screen:
+// its new text, or its old one where the run stopped before reaching it.
+#include "calc/calculation.h"
 #include "tests/display_shape.h"
 #include "tests/ui/dialog_catcher.h"
 #include "ui/form1.h"
@@ -10,13 +12,16 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <map>
 #include <random>
+#include <string>
 
 namespace {
 
 const QStringList resultBoxes = {"TxtStressx", "TxtStressy", "TxtDeflection", "TxtRatio", "TxtDeadweight"};
 const QStringList inputBoxes = {"TxtWind", "TxtSpace", "TxtDead", "txtfy", "TxtF",      "TxtFv",
                                 "Txtb",    "Txth",     "Txttf",   "Txttw", "TxtHeight", "TxtSSpace"};
+const QStringList defaults = {"0.4", "6", "0.3", "235", "215", "125", "200", "400", "10", "6", "9", "6"};
 const QStringList clickable = {"Command1", "Option1(0)", "Option1(1)", "TxtStressx", "Txtb",
                                "TxtWind",  "Frame2",     "Picture1",   "Label5",     "TxtRatio"};
 
@@ -88,10 +93,14 @@ void MonkeyTest::randomUseNeverShowsABadNumber()
     QStringList shown;
     for (const QString& box : resultBoxes)
         shown << form.findChild<QLineEdit*>(box)->text();
+    // Enter in a box and Enter or Space on the button press it too; this runs after the window's own handler.
+    int presses = 0;
+    connect(form.findChild<QPushButton*>("Command1"), &QPushButton::clicked, [&presses] { ++presses; });
     int calculations = 0;
+    int faults = 0;
 
     for (int step = 0; step < 4000; ++step) {
-        switch (random() % 5) {
+        switch (random() % 7) {
         case 0: { // replace a box's text, as a paste would
             form.findChild<QLineEdit*>(inputBoxes[int(random() % inputBoxes.size())])->setText(randomText(random));
             break;
@@ -109,11 +118,43 @@ void MonkeyTest::randomUseNeverShowsABadNumber()
         case 3: // a click somewhere on a control
             QTest::mouseClick(form.findChild<QWidget*>(clickable[int(random() % clickable.size())]), Qt::LeftButton);
             break;
-        default:
-            QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-            ++calculations;
+        case 4: { // a sound value: the default scaled, so that most runs go through to the end
+            const int i = int(random() % inputBoxes.size());
+            const double scale[] = {0.5, 0.8, 1.25, 1.5, 2};
+            form.findChild<QLineEdit*>(inputBoxes[i])
+                ->setText(QString::number(defaults[i].toDouble() * scale[random() % std::size(scale)]));
             break;
         }
+        case 5: // start again from the defaults
+            for (int i = 0; i < inputBoxes.size(); ++i)
+                form.findChild<QLineEdit*>(inputBoxes[i])->setText(defaults[i]);
+            break;
+        default:
+            QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+            break;
+        }
+
+        // What this step's press, if any, should have shown: the texts and the selected option
+        // as the user sees them, through the calculation itself.
+        QStringList expected = shown;
+        bool faulted = false;
+        const int pressesInStep = presses - calculations;
+        QVERIFY2(pressesInStep <= 1, qPrintable(QString("step %1: %2 presses").arg(step).arg(pressesInStep)));
+        if (pressesInStep == 1) {
+            std::map<std::string, std::string> texts;
+            for (const QString& box : inputBoxes)
+                texts[box.toStdString()] = form.findChild<QLineEdit*>(box)->text().toStdString();
+            const int mode = form.findChild<QRadioButton*>("Option1(0)")->isChecked() ? 1 : 2;
+            const auto fault = calc::runCalculation(texts, mode, [&](const std::string& box, const std::string& text) {
+                expected[resultBoxes.indexOf(QString::fromStdString(box))] = QString::fromStdString(text);
+            });
+            faulted = fault.has_value();
+            faults += faulted ? 1 : 0;
+            calculations = presses;
+        }
+        // One message for a run that stopped, none otherwise.
+        const qsizetype messages = dialogs.takeTexts().size();
+        QVERIFY2(messages == (faulted ? 1 : 0), qPrintable(QString("step %1: %2 messages").arg(step).arg(messages)));
 
         for (int i = 0; i < resultBoxes.size(); ++i) {
             const QString text = form.findChild<QLineEdit*>(resultBoxes[i])->text();
@@ -121,6 +162,9 @@ void MonkeyTest::randomUseNeverShowsABadNumber()
                      qPrintable(QString("step %1: %2 shows %3").arg(step).arg(resultBoxes[i], text)));
             QVERIFY2(text == shown[i] || vandrel_test::hasDisplayShape(text.toStdString()),
                      qPrintable(QString("step %1: %2 shows '%3'").arg(step).arg(resultBoxes[i], text)));
+            QVERIFY2(text == expected[i], qPrintable(QString("step %1: %2 shows '%3', the calculation gives '%4'")
+                                                         .arg(step)
+                                                         .arg(resultBoxes[i], text.left(40), expected[i].left(40))));
             shown[i] = text;
         }
         // Exit may have been pressed from the keyboard; the user starts the program again.
@@ -130,10 +174,9 @@ void MonkeyTest::randomUseNeverShowsABadNumber()
         }
     }
     qInstallMessageHandler(previousHandler);
-    qInfo("%d calculations, %lld fault messages", calculations, qlonglong(dialogs.takeTexts().size()));
+    qInfo("%d calculations, %d fault messages", calculations, faults);
 
     // Still a working calculator afterwards.
-    const QStringList defaults = {"0.4", "6", "0.3", "235", "215", "125", "200", "400", "10", "6", "9", "6"};
     for (int i = 0; i < inputBoxes.size(); ++i)
         form.findChild<QLineEdit*>(inputBoxes[i])->setText(defaults[i]);
     form.findChild<QRadioButton*>("Option1(0)")->click();
