@@ -47,6 +47,9 @@ QFont fontFor(FontRole role)
     case FontRole::Song:
         font.setFamilies({"宋体", "SimSun", "AR PL UMing CN"});
         font.setPixelSize(16);
+        // A Song face at this size is drawn on Windows from hand-tuned one-bit strokes; smoothed
+        // outlines of its hairline strokes come out thin and grey and read as disabled text.
+        font.setStyleStrategy(QFont::NoAntialias);
         break;
     case FontRole::Hei:
         font.setFamilies({"黑体", "SimHei", "WenQuanYi Micro Hei"});

@@ -52,6 +52,7 @@ private slots:
     void boxesCarryAccessibleNames_data();
     void boxesCarryAccessibleNames();
     void sectionPictureIsDrawnPixelTrue();
+    void songBoxesDrawTheirDigitsInSolidBlack();
     void exitClosesTheWindow();
 
 private:
@@ -518,6 +519,26 @@ void Form1Test::sectionPictureIsDrawnPixelTrue()
     const int face = qGray(m_form->palette().window().color().rgb());
     for (const QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(0, 100), QPoint(1, 60), QPoint(100, 1)})
         QVERIFY2(qGray(shown.pixel(p)) < face, qPrintable(QString("(%1, %2)").arg(p.x()).arg(p.y())));
+}
+
+void Form1Test::songBoxesDrawTheirDigitsInSolidBlack()
+{
+    // Smoothed hairline strokes come out grey and read as disabled text: inside its frame, each
+    // of the three boxes shows only its white ground and fully black ink.
+    for (const QString name : {"TxtWind", "TxtDead", "TxtSpace"}) {
+        QLineEdit* box = find<QLineEdit>(name);
+        box->deselect();
+        const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int ink = 0;
+        for (int y = 2; y < image.height() - 2; ++y)
+            for (int x = 2; x < image.width() - 2; ++x) {
+                const QRgb c = image.pixel(x, y);
+                QVERIFY2(c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0),
+                         qPrintable(QString("%1 (%2, %3): #%4").arg(name).arg(x).arg(y).arg(c & 0xFFFFFF, 6, 16)));
+                ink += c == qRgb(0, 0, 0);
+            }
+        QVERIFY2(ink > 20, qPrintable(name + " shows no digits"));
+    }
 }
 
 void Form1Test::exitClosesTheWindow()
