@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Start-up time (launch to window mapped) and peak memory of the calculator against a bare Qt
+# Start-up time (launch to window mapped), processor time and peak memory of the calculator against a bare Qt
 # window of the same size and against the floor, a bare window with one label in each of the
 # calculator's three faces; taken in turn on one virtual display. Usage: bench/startup.sh [ROUNDS]
 set -euo pipefail
@@ -31,14 +31,15 @@ median() { # program column
     awk -v p="$1" -v c="$2" '$1 == p { print $c }' "$results" | sort -g | awk '{ v[NR] = $1 } END {
         print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
-printf '%-22s %12s %16s\n' "" "start (ms)" "peak RSS (KiB)"
+printf '%-22s %12s %12s %16s\n' "" "start (ms)" "CPU (ms)" "peak RSS (KiB)"
 for program in calculator bare floor; do
-    printf '%-22s %12s %16s\n' "$program" "$(median "$program" 2)" "$(median "$program" 3)"
+    printf '%-22s %12s %12s %16s\n' "$program" "$(median "$program" 2)" "$(median "$program" 4)" "$(median "$program" 3)"
 done
 for base in bare floor; do
-    awk -v a="$(median calculator 2)" -v b="$(median "$base" 2)" -v c="$(median calculator 3)" \
-        -v d="$(median "$base" 3)" -v name="calculator / $base" \
-        'BEGIN { printf "%-22s %12.3f %16.3f\n", name, a / b, c / d }'
+    awk -v name="calculator / $base" -v a="$(median calculator 2)" -v b="$(median "$base" 2)" \
+        -v c="$(median calculator 4)" -v d="$(median "$base" 4)" \
+        -v e="$(median calculator 3)" -v f="$(median "$base" 3)" \
+        'BEGIN { printf "%-22s %12.3f %12.3f %16.3f\n", name, a / b, c / d, e / f }'
 done
 echo "(medians of $rounds starts each)"
 rm -f "$results"
