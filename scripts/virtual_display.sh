@@ -18,7 +18,8 @@ start_virtual_display() {
     VIRTUAL_DISPLAY_PID=$!
     for _ in $(seq 100); do
         if [ -s "$ready" ]; then
-            export DISPLAY=":$(head -n 1 "$ready")"
+            DISPLAY=":$(head -n 1 "$ready")"
+            export DISPLAY
             rm -f "$ready"
             return 0
         fi
