@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the calculator and starts its window.
+# Installs what building and running the window need, builds the calculator and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/progress.sh
 
-bash scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release --target vandrel -j "$(nproc)"
-exec build/release/app/vandrel
+bash scripts/setup.sh run
+# Its own build folder, configured without the tests, so that it needs none of their packages.
+build=build/run
+: >"$build.log"
+echo "build: $build (log: $build.log)"
+quietly "$build.log" "build:" cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+quietly "$build.log" "build:" cmake --build "$build" --target vandrel -j "$(nproc)"
+exec "$build/app/vandrel"

@@ -1,18 +1,41 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need, if any are missing.
+# Installs the Debian 12 packages a profile needs, if any are missing.
+#
+#     setup.sh run    what building and running the window needs
+#     setup.sh test   that and everything the test command uses
+#
+# apt's output goes to build/setup.log; the terminal shows a line of progress now and then.
 set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/progress.sh
+profile="${1:-test}"
 
-packages=(
-    build-essential cmake ninja-build pkg-config git  # toolchain
-    clang libclang-rt-14-dev clang-format clang-tidy   # second compiler, libFuzzer, style checks
-    googletest libgtest-dev libbenchmark-dev           # calculation tests and benchmark
-    qt6-base-dev libgl-dev                             # the window
-    fonts-arphic-uming fonts-wqy-microhei              # Chinese faces for 宋体 and 黑体
-    xvfb xauth xdotool imagemagick libxcb1-dev         # the real window on a virtual display
-    file desktop-file-utils                            # builds the package, checks its menu entry
-    libmpfr-dev                                        # reference for the correctly rounded powers
-    g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user # the calculation on other processors
+run_packages=(
+    build-essential cmake ninja-build       # toolchain
+    qt6-base-dev libgl-dev                  # the window
+    fonts-arphic-uming fonts-wqy-microhei   # Chinese faces for 宋体 and 黑体
 )
+# One line per tool or stage; add to the end.
+test_packages=(
+    git pkg-config
+    clang libclang-rt-14-dev                # second compiler, sanitizers, libFuzzer
+    clang-format clang-tidy                 # style checks
+    googletest libgtest-dev                 # calculation tests
+    libbenchmark-dev                        # benchmarks
+    xvfb xauth xdotool imagemagick libxcb1-dev  # the real window on a virtual display
+    file desktop-file-utils                 # builds the package, checks its menu entry
+    libmpfr-dev                             # reference for the correctly rounded powers
+    g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user  # the calculation on other processors
+)
+
+case "$profile" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -20,9 +43,14 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "setup: installing ${missing[*]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+log=build/setup.log
+echo "setup: installing ${#missing[@]} packages and what they need: ${missing[*]} (log: $log)"
+start=$SECONDS
+mkdir -p build
+: >"$log"
+quietly "$log" "setup:" "${sudo[@]}" apt-get update
+quietly "$log" "setup:" "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+echo "setup: $(grep -c '^Setting up ' "$log") packages installed in $(clock $((SECONDS - start)))"

@@ -3,24 +3,29 @@
 
 # build_release TARGET... — installs what is missing and builds the targets in build/release.
 build_release() {
-    bash scripts/setup.sh
-    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    bash scripts/setup.sh test
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
     cmake --build build/release --target "$@" -j "$(nproc)" >/dev/null
 }
 
 # start_virtual_display WIDTHxHEIGHT — the caller stops it with: kill "$VIRTUAL_DISPLAY_PID".
+# Xvfb picks a free display number itself and writes it to -displayfd once it takes clients;
+# -noreset keeps it from resetting, and refusing clients for that moment, when the last one leaves.
 start_virtual_display() {
-    local number
-    for number in $(seq 80 99); do
-        [ -e "/tmp/.X11-unix/X$number" ] || break
-    done
-    Xvfb ":$number" -screen 0 "$1x24" -nolisten tcp >/dev/null 2>&1 &
+    local ready
+    ready="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
     VIRTUAL_DISPLAY_PID=$!
-    export DISPLAY=":$number"
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$number" ] && return 0
+    for _ in $(seq 100); do
+        if [ -s "$ready" ]; then
+            DISPLAY=":$(head -n 1 "$ready")"
+            export DISPLAY
+            rm -f "$ready"
+            return 0
+        fi
         sleep 0.1
     done
-    echo "Xvfb did not start on :$number" >&2
+    rm -f "$ready"
+    echo "Xvfb did not start" >&2
     return 1
 }

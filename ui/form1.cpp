@@ -17,6 +17,7 @@
 #include <QStyleFactory>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <map>
 #include <string>
@@ -47,6 +48,9 @@ QFont fontFor(FontRole role)
     case FontRole::Song:
         font.setFamilies({"宋体", "SimSun", "AR PL UMing CN"});
         font.setPixelSize(16);
+        // A Song face at this size is drawn on Windows from hand-tuned one-bit strokes; smoothed
+        // outlines of its hairline strokes come out thin and grey and read as disabled text.
+        font.setStyleStrategy(QFont::NoAntialias);
         break;
     case FontRole::Hei:
         font.setFamilies({"黑体", "SimHei", "WenQuanYi Micro Hei"});
@@ -65,16 +69,34 @@ QFont fontFor(FontRole role)
 QFont narrowedToFit(QFont font, const QString& text, int availableWidth)
 {
     font.setStretch(QFont::AnyStretch); // a box that held a longer text starts again from its face
-    const int advance = QFontMetrics(font).horizontalAdvance(text);
-    if (advance <= availableWidth)
+    const int fullAdvance = QFontMetrics(font).horizontalAdvance(text);
+    if (fullAdvance <= availableWidth)
         return font;
-    // Glyph advances scale with the stretch, so one step lands on it or just above; rounding
-    // of the advances may want a point or two less.
-    for (int stretch = std::max(60, 100 * availableWidth / advance); stretch >= 60; --stretch) {
+
+    // The widest stretch, in steps of five from the proportional guess down to 60, at which the
+    // text fits. Every stretch tried loads the faces again, the dearest step of the window's
+    // start-up, so texts share a few stretches, and the search aims rather than steps down: the
+    // role's own glyphs narrow with the stretch but glyphs borrowed from a fallback face (the
+    // Chinese ones) keep their width, so the advance is close to a straight line through the
+    // last two tries.
+    constexpr int step = 5;
+    const auto onStep = [](double stretch) { return int(std::floor(stretch / step)) * step; };
+    int fits = 60 - step;                                                            // widest known to fit
+    int tooWide = std::max(60, onStep(100.0 * availableWidth / fullAdvance)) + step; // narrowest too wide
+    int lastStretch = 100;
+    int lastAdvance = fullAdvance;
+    int stretch = tooWide - step;
+    while (tooWide - fits > step) {
         font.setStretch(stretch);
-        if (QFontMetrics(font).horizontalAdvance(text) <= availableWidth)
-            break;
+        const int advance = QFontMetrics(font).horizontalAdvance(text);
+        (advance <= availableWidth ? fits : tooWide) = stretch;
+        const double slope = double(lastAdvance - advance) / (lastStretch - stretch);
+        const int aim = slope > 0 ? onStep(stretch + (availableWidth - advance) / slope) : stretch;
+        lastStretch = stretch;
+        lastAdvance = advance;
+        stretch = std::clamp(aim, fits + step, tooWide - step);
     }
+    font.setStretch(std::max(fits, 60));
     return font;
 }
 

@@ -15,11 +15,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
-#include <QElapsedTimer>
 #include <QTimer>
-
-#include <algorithm>
-#include <vector>
 
 #include <memory>
 
@@ -62,7 +58,7 @@ private slots:
     void boxesCarryAccessibleNames_data();
     void boxesCarryAccessibleNames();
     void sectionPictureIsDrawnPixelTrue();
-    void resultsAppearWithinOneFrameOfTheClick();
+    void songBoxesDrawTheirDigitsInSolidBlack();
     void exitClosesTheWindow();
 
 private:
@@ -672,24 +668,24 @@ void Form1Test::sectionPictureIsDrawnPixelTrue()
         QVERIFY2(qGray(shown.pixel(p)) < face, qPrintable(QString("(%1, %2)").arg(p.x()).arg(p.y())));
 }
 
-void Form1Test::resultsAppearWithinOneFrameOfTheClick()
+void Form1Test::songBoxesDrawTheirDigitsInSolidBlack()
 {
-    // From the press of "计算" to the five boxes holding their texts and the window repainted.
-    std::vector<qint64> nanoseconds;
-    for (int i = 0; i < 51; ++i) {
-        for (const QString& box : resultBoxes)
-            find<QLineEdit>(box)->clear();
-        QElapsedTimer timer;
-        timer.start();
-        calculate();
-        m_form->repaint();
-        nanoseconds.push_back(timer.nsecsElapsed());
-        QVERIFY(!results().contains(QString()));
+    // Smoothed hairline strokes come out grey and read as disabled text: inside its frame, each
+    // of the three boxes shows only its white ground and fully black ink.
+    for (const QString name : {"TxtWind", "TxtDead", "TxtSpace"}) {
+        QLineEdit* box = find<QLineEdit>(name);
+        box->deselect();
+        const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int ink = 0;
+        for (int y = 2; y < image.height() - 2; ++y)
+            for (int x = 2; x < image.width() - 2; ++x) {
+                const QRgb c = image.pixel(x, y);
+                QVERIFY2(c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0),
+                         qPrintable(QString("%1 (%2, %3): #%4").arg(name).arg(x).arg(y).arg(c & 0xFFFFFF, 6, 16)));
+                ink += c == qRgb(0, 0, 0);
+            }
+        QVERIFY2(ink > 20, qPrintable(name + " shows no digits"));
     }
-    std::sort(nanoseconds.begin(), nanoseconds.end());
-    const double medianMs = double(nanoseconds[nanoseconds.size() / 2]) / 1e6;
-    qInfo("click to result: median %.3f ms over %zu presses", medianMs, nanoseconds.size());
-    QVERIFY2(medianMs < 16.0, qPrintable(QString("median %1 ms").arg(medianMs)));
 }
 
 void Form1Test::exitClosesTheWindow()
