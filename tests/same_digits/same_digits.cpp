@@ -5,9 +5,10 @@
 //
 // Usage: same_digits OUTPUT_FILE
 //
-// The generator is its own (splitmix64 and integer arithmetic only) so that the list itself is
-// the same everywhere; the standard library's distributions may differ between implementations.
+// The list is generated with splitmix64 and integer arithmetic only, so that it is the same
+// everywhere.
 #include "calc/calculation.h"
+#include "tests/splitmix64.h"
 
 #include <array>
 #include <bit>
@@ -25,20 +26,9 @@ constexpr int caseCount = 12000;
 const std::array<std::string, 12> inputBoxes = {"TxtWind", "TxtSpace", "TxtDead", "txtfy", "TxtF",      "TxtFv",
                                                 "Txtb",    "Txth",     "Txttf",   "Txttw", "TxtHeight", "TxtSSpace"};
 
-class Generator {
+class Generator : public vandrel_test::SplitMix64 {
 public:
-    explicit Generator(std::uint64_t seed)
-        : m_state(seed)
-    {
-    }
-
-    std::uint64_t next()
-    {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15u);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-        return z ^ (z >> 31);
-    }
+    using SplitMix64::SplitMix64;
 
     // A whole number from lo to hi inclusive.
     std::int64_t between(std::int64_t lo, std::int64_t hi)
@@ -89,9 +79,6 @@ public:
     {
         return items[next() % N];
     }
-
-private:
-    std::uint64_t m_state;
 };
 
 using Texts = std::array<std::string, 12>;
