@@ -73,19 +73,21 @@ QFont narrowedToFit(QFont font, const QString& text, int availableWidth)
     if (fullAdvance <= availableWidth)
         return font;
 
-    // The widest stretch, in steps of five from the proportional guess down to 60, at which the
-    // text fits. Every stretch tried loads the faces again, the dearest step of the window's
-    // start-up, so texts share a few stretches, and the search aims rather than steps down: the
-    // role's own glyphs narrow with the stretch but glyphs borrowed from a fallback face (the
-    // Chinese ones) keep their width, so the advance is close to a straight line through the
-    // last two tries.
+    // The widest stretch, in steps of five down to 60, at which the text fits. Every stretch tried
+    // loads the faces again, the dearest step of the window's start-up, so texts share a few
+    // stretches, and the search aims rather than steps: it starts from the proportional guess,
+    // and the role's own glyphs narrow with the stretch but glyphs borrowed from a fallback face
+    // (the Chinese ones) keep their width, so the advance is close to a straight line through the
+    // last two tries. Only measured stretches bound the search: glyph advances are whole pixels,
+    // so a short text may fit a little above the guess.
     constexpr int step = 5;
+    constexpr int narrowest = 60;
     const auto onStep = [](double stretch) { return int(std::floor(stretch / step)) * step; };
-    int fits = 60 - step;                                                            // widest known to fit
-    int tooWide = std::max(60, onStep(100.0 * availableWidth / fullAdvance)) + step; // narrowest too wide
+    int fits = narrowest - step; // widest known to fit
+    int tooWide = 100;           // narrowest known to be too wide
     int lastStretch = 100;
     int lastAdvance = fullAdvance;
-    int stretch = tooWide - step;
+    int stretch = std::clamp(onStep(100.0 * availableWidth / fullAdvance), narrowest, tooWide - step);
     while (tooWide - fits > step) {
         font.setStretch(stretch);
         const int advance = QFontMetrics(font).horizontalAdvance(text);
@@ -96,7 +98,7 @@ QFont narrowedToFit(QFont font, const QString& text, int availableWidth)
         lastAdvance = advance;
         stretch = std::clamp(aim, fits + step, tooWide - step);
     }
-    font.setStretch(std::max(fits, 60));
+    font.setStretch(std::max(fits, narrowest));
     return font;
 }
 

@@ -290,6 +290,12 @@ void Form1Test::captionsFitTheirRectanglesInInstalledFaces()
         }
         const QFontMetrics metrics(widget->font());
         QVERIFY2(metrics.horizontalAdvance(caption) <= room, qPrintable(widget->objectName() + " clips " + caption));
+        if (widget->font().stretch() != QFont::AnyStretch) { // narrowed, but no more than it needs
+            QFont wider = widget->font();
+            wider.setStretch(wider.stretch() + 5);
+            QVERIFY2(QFontMetrics(wider).horizontalAdvance(caption) > room,
+                     qPrintable(widget->objectName() + " narrower than it needs: " + caption));
+        }
         QVERIFY2(metrics.height() <= widget->height() + 4, qPrintable(widget->objectName() + " too tall"));
         // Every character is drawn by one of the role's faces: no empty boxes.
         for (const QChar c : caption) {
