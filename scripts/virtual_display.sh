@@ -1,10 +1,12 @@
 # Sourced by scripts that need the real window on screen without a display: builds the release
 # window and starts Xvfb on a free display number, with DISPLAY pointing at it.
 
-# build_release TARGET... — installs what is missing and builds the targets in build/release.
+# build_release TARGET... — installs what is missing and builds the targets in build/release,
+# configured as the test command configures it: a different compiler would make CMake wipe the
+# folder's cache.
 build_release() {
     bash scripts/setup.sh test
-    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ -DBUILD_TESTING=ON >/dev/null
     cmake --build build/release --target "$@" -j "$(nproc)" >/dev/null
 }
 
