@@ -4,7 +4,7 @@
 Each mutant changes one operator, comparison, logical connective, constant, string (caption,
 box name, message), font role or boolean in a scratch copy of the sources, rebuilds only the
 test programs that cover it in a Release build of its own, and runs them with a timeout:
-calc_tests for calc/, form1_test and monkey_test for ui/. A mutant that fails to build is
+calc_tests and powers_test (the powers against MPFR) for calc/, form1_test and monkey_test for ui/. A mutant that fails to build is
 recorded and replaced by the next one drawn, so the counts asked for are mutants that built.
 The same seed draws the same mutants from the same sources.
 
@@ -27,8 +27,8 @@ ROOT = Path(__file__).resolve().parent.parent
 POOLS = {
     "calc": {
         "files": ["calc/*.cpp", "calc/*.h"],
-        "targets": ["calc_tests"],
-        "tests": [["tests/calc_tests", "--gtest_brief=1"]],
+        "targets": ["calc_tests", "powers_test"],
+        "tests": [["tests/calc_tests", "--gtest_brief=1"], ["tests/powers_test", "--gtest_brief=1"]],
     },
     # The window's code: its table of controls, its events, fonts and fault messages.
     "ui": {
