@@ -228,8 +228,8 @@ void Form1::setTabOrder()
     for (const ControlSpec& spec : form1Controls)
         if (control<QWidget>(fromUtf8(spec.name))->focusPolicy() & Qt::TabFocus)
             focusable.push_back(&spec);
-    std::sort(focusable.begin(), focusable.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tabOrder < b->tabOrder; });
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const ControlSpec* a, const ControlSpec* b) { return a->tabOrder < b->tabOrder; });
     for (std::size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(control<QWidget>(fromUtf8(focusable[i - 1]->name)),
                              control<QWidget>(fromUtf8(focusable[i]->name)));
