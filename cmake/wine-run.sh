@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
-# Runs a Windows program built here under Wine: the emulator of the MinGW cross build, and what
-# the Windows test scripts start programs with.
+# Runs a Windows program under Wine: the emulator of the MinGW cross build, and how the Windows
+# test scripts start programs.
 #
-#     wine-run.sh PROGRAM.exe [ARGUMENT...]
+#     wine-run.sh [--alone] PROGRAM [ARGUMENT...]
 #
-# VANDREL_QT_BIN names the folder of the Qt DLLs for programs that have none beside them. A
-# WINEPREFIX of the caller's is kept; otherwise each run gets a throw-away one, so that no run
-# depends on what an earlier one left (a new prefix costs some seconds: scripts running many
+# A program of the build tree finds the MinGW runtime DLLs, and those of Qt in VANDREL_QT_BIN,
+# on Wine's path; with --alone it gets no such help, as an installed program on a clean Windows
+# gets none: it must find every DLL in its own folder.
+#
+# A WINEPREFIX of the caller's is kept; otherwise each run gets a throw-away one, so that no run
+# depends on what an earlier one left (a new prefix costs some seconds: scripts that run many
 # programs set one).
 set -euo pipefail
 
 wine=/usr/lib/wine/wine64 # Debian's wine64 puts no wine64 on PATH
-qt_bin="${VANDREL_QT_BIN:-}"
-
-# A Windows program finds its DLLs beside itself or on PATH; Wine builds that PATH from WINEPATH.
-# The MinGW runtime (libstdc++, libgcc_s_seh) and libwinpthread come from Debian's cross compiler.
-mingw_paths="/usr/lib/gcc/x86_64-w64-mingw32/12-posix;/usr/x86_64-w64-mingw32/lib"
-export WINEPATH="${qt_bin:+$qt_bin;}$mingw_paths${WINEPATH:+;$WINEPATH}"
+if [ "${1:-}" = --alone ]; then
+    shift
+else
+    # Wine builds the Windows PATH from WINEPATH. The MinGW runtime (libstdc++, libgcc_s_seh)
+    # and libwinpthread come with Debian's cross compiler.
+    qt_bin="${VANDREL_QT_BIN:-}"
+    mingw_paths="/usr/lib/gcc/x86_64-w64-mingw32/12-posix;/usr/x86_64-w64-mingw32/lib"
+    export WINEPATH="${qt_bin:+$qt_bin;}$mingw_paths${WINEPATH:+;$WINEPATH}"
+fi
 
 if [ -z "${WINEPREFIX:-}" ]; then
     WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/vandrel-wine.XXXXXX")"
@@ -33,7 +39,8 @@ if [ -n "${QT_QPA_PLATFORM:-}" ]; then
     export WINEQT_QPA_PLATFORM="$QT_QPA_PLATFORM"
 fi
 if [ -n "${QT_QPA_FONTDIR:-}" ]; then
-    export WINEQT_QPA_FONTDIR="Z:$(realpath "$QT_QPA_FONTDIR")"
+    WINEQT_QPA_FONTDIR="Z:$(realpath "$QT_QPA_FONTDIR")"
+    export WINEQT_QPA_FONTDIR
 fi
 
 "$wine" "$@"
