@@ -26,6 +26,7 @@ test_packages=(
     file desktop-file-utils                 # builds the package, checks its menu entry
     libmpfr-dev                             # reference for the correctly rounded powers
     g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user  # the calculation on other processors
+    g++-mingw-w64-x86-64-posix nsis wine64 xz-utils zip unzip xclip fonts-dejavu-core  # Windows: build, installer, Wine
 )
 
 case "$profile" in

@@ -34,6 +34,12 @@ other_processors() {
     bash scripts/cross_arch.sh build/release | tee -a /dev/stderr >>"$notes"
 }
 
+# The Windows zip and installer, and under Wine the tests, the same digits, the installed window.
+windows_build_and_tests() {
+    bash scripts/windows.sh | tee -a /dev/stderr | grep '^windows: ' >>"$notes"
+    bash scripts/windows_test.sh build/release | tee -a /dev/stderr >>"$notes"
+}
+
 run_clang_tidy() {
     git ls-files -z -- 'calc/*.cpp' 'ui/*.cpp' 'app/*.cpp' \
         | xargs -0 -n 1 -P "$jobs" sh -c 'echo "clang-tidy $0" && clang-tidy -p build/clang --quiet "$0"'
@@ -46,6 +52,7 @@ stages=(
     "GCC release build and tests :: release_build_and_tests"
     "Debian package :: bash scripts/check_package.sh build/release"
     "aarch64 and 32-bit x86 builds and tests :: other_processors"
+    "Windows build, installer and tests under Wine :: windows_build_and_tests"
     "Clang build and tests :: build_and_test build/clang -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++"
     "clang-tidy :: run_clang_tidy"
     "sanitizer build and tests :: build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DVANDREL_SANITIZE=ON"

@@ -1,5 +1,6 @@
 # Sourced by scripts that need the real window on screen without a display: builds the release
-# window and starts Xvfb on a free display number, with DISPLAY pointing at it.
+# window, starts Xvfb on a free display number with DISPLAY pointing at it, finds the window and
+# clicks its controls.
 
 # build_release TARGET... — installs what is missing and builds the targets in build/release,
 # configured as the test command configures it: a different compiler would make CMake wipe the
@@ -30,4 +31,40 @@ start_virtual_display() {
     rm -f "$ready"
     echo "Xvfb did not start" >&2
     return 1
+}
+
+# find_window TITLE — waits up to 20 seconds for a visible window of that title and prints its id.
+find_window() {
+    local window
+    for _ in $(seq 200); do
+        window="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)"
+        if [ -n "$window" ]; then
+            echo "$window"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "the window \"$1\" did not appear" >&2
+    return 1
+}
+
+# click_control WINDOW NAME — clicks the middle of a control of the calculator's window. With no
+# window manager the client area sits at the window's top-left corner; the places are the
+# controls' twip rectangles at 15 twips a pixel.
+click_control() {
+    local x y
+    case "$2" in
+    Command1) x=322 y=430 ;;      # 计算, (4065, 6225) 1575 × 495
+    Command2) x=437 y=430 ;;      # 退出, (5790, 6225)
+    TxtStressx) x=412 y=223 ;;    # the result boxes in Frame5 at (4770, 2760)
+    TxtStressy) x=412 y=259 ;;
+    TxtDeflection) x=412 y=294 ;;
+    TxtRatio) x=412 y=330 ;;
+    TxtDeadweight) x=412 y=366 ;;
+    *)
+        echo "click_control: no place for $2" >&2
+        return 1
+        ;;
+    esac
+    xdotool mousemove --window "$1" "$x" "$y" click 1
 }

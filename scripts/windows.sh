@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Builds the calculator and its tests for 64-bit Windows with MinGW-w64 and packs the program:
+#
+#     build/windows/vandrel-<version>-win64.zip        the program folder, to unzip and run
+#     build/windows/vandrel-<version>-win64-setup.exe  its installer
+#
+# Qt for MinGW comes from VANDREL_QT_MINGW (a prefix), or is unpacked from the archive that
+# scripts/build-qt-mingw64.sh makes, kept beside this repository in shared/toolchains/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=build/windows
+build="$out/build"
+jobs="$(nproc)"
+
+bash scripts/setup.sh test
+
+qt="${VANDREL_QT_MINGW:-}"
+archive=../shared/toolchains/qt-6.4.2-mingw64.tar.xz
+if [ -z "$qt" ]; then
+    if [ ! -f "$archive" ]; then
+        cat >&2 <<MESSAGE
+windows: no Qt for MinGW. Build it once (about an hour on two cores, as root):
+    bash scripts/build-qt-mingw64.sh /some/folder
+then run this script as
+    VANDREL_QT_MINGW=/some/folder/qt-6.4.2-mingw64 bash scripts/windows.sh
+MESSAGE
+        exit 1
+    fi
+    # Unpacked once; again only when the archive changes.
+    qt="$out/qt-6.4.2-mingw64"
+    stamp="$out/qt-archive.sha256"
+    if [ ! -f "$stamp" ] || ! sha256sum --status -c "$stamp" 2>/dev/null || [ ! -d "$qt" ]; then
+        rm -rf "$qt"
+        mkdir -p "$out"
+        tar -xJf "$archive" -C "$out"
+        sha256sum "$archive" >"$stamp"
+    fi
+fi
+qt="$(realpath "$qt")"
+[ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] || { echo "windows: $qt is no Qt 6 prefix" >&2; exit 1; }
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+# The icon export runs under Wine while building: one prefix for the build rather than one per run.
+WINEPREFIX="$(realpath -m "$out/wine-build")" nice cmake --build "$build" -j "$jobs"
+
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+name="vandrel-$version-win64"
+stage="$out/stage/$name"
+rm -rf "$out/stage"
+cmake --install "$build" --prefix "$stage" --strip >/dev/null
+
+# The zip: the program folder under its own name, files in a fixed order without extra fields.
+zip="$out/$name.zip"
+rm -f "$zip"
+(cd "$out/stage" && find "$name" -type f | LC_ALL=C sort | zip -q -X -9 "../$name.zip" -@)
+
+# The installer writes exactly the files of the folder and its uninstaller deletes exactly those:
+# both lists come from the folder itself. Paths inside the installer are Windows paths.
+windows_path() {
+    local path="$1"
+    echo "\$INSTDIR${path:+\\${path//\//\\}}"
+}
+lists="$(realpath -m "$out/files.nsh")"
+stage_path="$(realpath "$stage")"
+{
+    echo "!define ESTIMATED_KB $(du -sk "$stage" | cut -f 1)"
+    echo '!macro InstallFiles'
+    while read -r dir; do
+        echo "    SetOutPath \"$(windows_path "$dir")\""
+        find "$stage/$dir" -mindepth 1 -maxdepth 1 -type f -printf '%P\n' | LC_ALL=C sort | while read -r file; do
+            echo "    File \"$stage_path/${dir:+$dir/}$file\""
+        done
+    done < <(find "$stage" -type d -printf '%P\n' | LC_ALL=C sort)
+    echo '!macroend'
+    echo '!macro UninstallFiles'
+    find "$stage" -type f -printf '%P\n' | LC_ALL=C sort | while read -r file; do
+        echo "    Delete \"$(windows_path "$file")\""
+    done
+    # Subfolders deepest first; the program folder itself goes after the uninstaller.
+    find "$stage" -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r | while read -r dir; do
+        echo "    RMDir \"$(windows_path "$dir")\""
+    done
+    echo '!macroend'
+} >"$lists"
+setup="$out/$name-setup.exe"
+makensis -V2 -INPUTCHARSET UTF8 -DFILES="$lists" -DOUTFILE="$(realpath -m "$setup")" "$build/app/vandrel.nsi"
+
+echo "windows: $zip ($(stat -c %s "$zip") bytes)"
+echo "windows: $setup ($(stat -c %s "$setup") bytes)"
