@@ -7,6 +7,7 @@ source scripts/progress.sh
 bash scripts/setup.sh run
 # Its own build folder, configured without the tests, so that it needs none of their packages.
 build=build/run
+mkdir -p build
 : >"$build.log"
 echo "build: $build (log: $build.log)"
 quietly "$build.log" "build:" cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF

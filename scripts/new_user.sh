@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# A new user's first minutes, measured: on a fresh minimal Debian 12 root (made with debootstrap
+# unless given), install git, clone this repository, and time the README's run command until the
+# window is on screen; then time the README's test command while another process keeps one core
+# busy, as on a shared machine. Needs root, debootstrap, Xvfb and xdotool on this machine.
+#
+#     sudo bash scripts/new_user.sh [ROOT]      (default build/new-user-root)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+repo="$PWD"
+root="$(realpath -m "${1:-build/new-user-root}")"
+[ -d "$root/usr" ] || debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >"$root.log" 2>&1 \
+    || { echo "new user: debootstrap failed (log: $root.log)" >&2; exit 1; }
+
+# The chroot sees the system's devices, the clone's source, the virtual display's socket and, as
+# CI has it, the shared toolchains beside the clone.
+mkdir -p "$root/src" "$root/tmp/.X11-unix" "$root/root/shared"
+binds=(proc sys dev dev/pts src tmp/.X11-unix)
+sources=(/proc /sys /dev /dev/pts "$repo" /tmp/.X11-unix)
+[ -d ../shared ] && binds+=(root/shared) && sources+=("$(realpath ../shared)")
+for i in "${!binds[@]}"; do
+    mountpoint -q "$root/${binds[i]}" || mount --bind "${sources[i]}" "$root/${binds[i]}"
+done
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+Xvfb :77 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    kill "$xvfb" "${busy:-}" 2>/dev/null
+    for ((i = ${#binds[@]} - 1; i >= 0; i--)); do umount "$root/${binds[i]}" 2>/dev/null; done
+}
+trap cleanup EXIT
+in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root "$@"; }
+
+start=$SECONDS
+in_root bash -c 'apt-get update && apt-get install -y git' >"$root.git.log" 2>&1 || exit 1
+echo "new user: git installed in $((SECONDS - start)) s"
+in_root bash -c 'git config --global --add safe.directory "*" && rm -rf /root/vandrel && git clone -q /src /root/vandrel' || exit 1
+
+start=$SECONDS
+in_root DISPLAY=:77 bash -c 'cd /root/vandrel && bash scripts/run.sh' >"$root.run.log" 2>&1 &
+runner=$!
+until DISPLAY=:77 xdotool search --onlyvisible --name 'Vandrel' >/dev/null 2>&1; do
+    kill -0 "$runner" 2>/dev/null || { echo "new user: no window (log: $root.run.log)" >&2; exit 1; }
+    sleep 0.5
+done
+echo "new user: clone to window in $((SECONDS - start)) s"
+kill "$(DISPLAY=:77 xdotool search --onlyvisible --name 'Vandrel' getwindowpid)"
+wait "$runner"
+
+yes >/dev/null &
+busy=$!
+start=$SECONDS
+in_root bash -c 'cd /root/vandrel && bash .ci/run'
+status=$?
+echo "new user: test command ended with status $status after $((SECONDS - start)) s, one core kept busy"
+exit "$status"
