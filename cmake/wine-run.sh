@@ -30,6 +30,9 @@ if [ -z "${WINEPREFIX:-}" ]; then
     trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 fi
 export WINEDEBUG=-all
+# Wine names Unix files in the locale's character set; without UTF-8 (a bare root shell, CI) it
+# cannot write the Chinese name of the Start-menu shortcut and silently leaves it out.
+export LC_ALL=C.UTF-8
 # No Mono or Gecko download prompts, no desktop menu entries for what gets installed.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
