@@ -4,8 +4,9 @@
 Each mutant changes one operator, comparison, logical connective, constant, string (caption,
 box name, message), font role or boolean in a scratch copy of the sources, rebuilds only the
 test programs that cover it in a Release build of its own, and runs them with a timeout:
-calc_tests and powers_test (the powers against MPFR) for calc/, form1_test and monkey_test for ui/. A mutant that fails to build is
-recorded and replaced by the next one drawn, so the counts asked for are mutants that built.
+calc_tests and powers_test (the powers against MPFR) for calc/, form1_test and monkey_test for
+ui/. A mutant that fails to build is recorded and replaced by the next one drawn, so the counts
+asked for are mutants that built.
 The same seed draws the same mutants from the same sources.
 
     python3 scripts/mutate.py --seed 7 --calc 50 --ui 15 --drawings 5
