@@ -10,6 +10,7 @@ jobs="$(nproc)"
 
 # What a stage adds to this file is shown under its summary line: test counts, measured figures.
 notes=build/logs/notes
+export notes jobs
 
 check_format() {
     git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
@@ -20,7 +21,13 @@ build_and_test() {
     shift
     cmake -S . -B "$dir" -G Ninja -DBUILD_TESTING=ON "$@"
     cmake --build "$dir" -j "$jobs"
-    ctest --test-dir "$dir" -j "$jobs" --output-on-failure --timeout 600 | tee -a /dev/stderr | grep 'tests passed' >>"$notes"
+    run_tests "$dir"
+}
+
+# A build folder's suite: its summary line goes under the stage's line; a failing test fails the
+# stage, whose log then ends with the names of the failed tests.
+run_tests() {
+    ctest --test-dir "$1" -j "$jobs" --output-on-failure --timeout 600 | tee -a /dev/stderr | grep 'tests passed' >>"$notes"
 }
 
 release_build_and_tests() {
@@ -45,9 +52,55 @@ run_clang_tidy() {
         | xargs -0 -n 1 -P "$jobs" sh -c 'echo "clang-tidy $0" && clang-tidy -p build/clang --quiet "$0"'
 }
 
+# Every stage runs in a fresh shell that stops at its first failing command and names it. Called
+# from `if`, a function would run with `set -e` switched off (bash ignores it in anything called from
+# a condition), and a stage would report only its last command's status.
+in_stage() {
+    set -Eeuo pipefail
+    # The first failure only: the trap fires again in each function the failure returns through.
+    trap 'status=$? statuses="${PIPESTATUS[*]}"
+        [ -n "${named:-}" ] || echo "stage: \"$BASH_COMMAND\" failed (status $status; in its pipeline: $statuses)" >&2
+        named=1' ERR
+    "$@"
+}
+# run_stage LOG LABEL COMMAND...
+run_stage() {
+    local log="$1" label="$2"
+    shift 2
+    quietly "$log" "$label" bash -c 'in_stage "$@"' stage "$@"
+}
+
+# The runner checks itself: a stage whose first command fails and whose last succeeds, and a stage
+# whose tests fail, must both fail.
+first_command_fails() {
+    false
+    true
+}
+a_test_fails() {
+    local dir=build/logs/failing-suite
+    mkdir -p "$dir"
+    echo 'add_test(fails false)' >"$dir/CTestTestfile.cmake"
+    run_tests "$dir"
+    true
+}
+# check_runner — each failing stage must fail, for its own reason: the log names the failure.
+check_runner() {
+    local check log=build/logs/runner-check.log
+    for check in "first_command_fails:stage: \"false\" failed" "a_test_fails:tests failed out of 1"; do
+        : >"$log"
+        if notes=/dev/null run_stage "$log" "runner check" "${check%%:*}" 2>/dev/null; then
+            echo "the stage runner reported the failing stage ${check%%:*} as passed" >&2
+            return 1
+        fi
+        grep -qF "${check#*:}" "$log" || { echo "${check%%:*} failed, but not on \"${check#*:}\":" >&2; cat "$log" >&2; return 1; }
+        echo "runner check: ${check%%:*} fails as it must" >&2
+    done
+}
+
 # One stage a line: title, then the command.
 stages=(
     "packages :: bash scripts/setup.sh test"
+    "stage runner :: check_runner"
     "format check :: check_format"
     "GCC release build and tests :: release_build_and_tests"
     "Debian package :: bash scripts/check_package.sh build/release"
@@ -59,6 +112,7 @@ stages=(
     "fuzzing :: bash scripts/fuzz.sh 30"
 )
 
+export -f $(compgen -A function)
 mkdir -p build/logs
 total=${#stages[@]}
 for index in "${!stages[@]}"; do
@@ -70,7 +124,7 @@ for index in "${!stages[@]}"; do
     : >"$notes"
     start=$SECONDS
     # shellcheck disable=SC2086 # the command is words, split on purpose
-    if ! quietly "$log" "[$number/$total]" $command; then
+    if ! run_stage "$log" "[$number/$total]" $command; then
         echo "!! [$number/$total] $title failed after $(clock $((SECONDS - start))) (log: $log)" >&2
         exit 1
     fi

@@ -64,6 +64,8 @@ windows_path() {
 }
 lists="$(realpath -m "$out/files.nsh")"
 stage_path="$(realpath "$stage")"
+# Read into a variable first: a failing command inside `< <(...)` would go unnoticed.
+folders="$(find "$stage" -type d -printf '%P\n' | LC_ALL=C sort)"
 {
     echo "!define ESTIMATED_KB $(du -sk "$stage" | cut -f 1)"
     echo '!macro InstallFiles'
@@ -72,7 +74,7 @@ stage_path="$(realpath "$stage")"
         find "$stage/$dir" -mindepth 1 -maxdepth 1 -type f -printf '%P\n' | LC_ALL=C sort | while read -r file; do
             echo "    File \"$stage_path/${dir:+$dir/}$file\""
         done
-    done < <(find "$stage" -type d -printf '%P\n' | LC_ALL=C sort)
+    done <<<"$folders"
     echo '!macroend'
     echo '!macro UninstallFiles'
     find "$stage" -type f -printf '%P\n' | LC_ALL=C sort | while read -r file; do

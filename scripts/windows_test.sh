@@ -58,16 +58,19 @@ folder="$scratch/zip/$name"
 system_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 imported="$scratch/imported"
 : >"$imported"
+# Lists read into variables first: a failing command inside `< <(...)` would go unnoticed.
+binaries="$(cd "$folder" && find . \( -iname '*.exe' -o -iname '*.dll' \) -printf '%P\n')"
+dlls="$(cd "$folder" && find . -maxdepth 1 -iname '*.dll' -printf '%P\n')"
 while read -r file; do
     x86_64-w64-mingw32-objdump -p "$folder/$file" | sed -n 's/^\tDLL Name: //p' | while read -r dll; do
         echo "$dll" >>"$imported"
         [[ "${dll,,}" == api-ms-win-* ]] || [ -n "$(find "$folder" "$system_dlls" -maxdepth 1 -iname "$dll" -print -quit)" ] \
             || fail "$file needs $dll, which is neither in the folder nor part of Windows"
     done
-done < <(cd "$folder" && find . \( -iname '*.exe' -o -iname '*.dll' \) -printf '%P\n')
+done <<<"$binaries"
 while read -r dll; do
     grep -qixF "$dll" "$imported" || fail "$dll is in the folder but nothing imports it"
-done < <(cd "$folder" && find . -maxdepth 1 -iname '*.dll' -printf '%P\n')
+done <<<"$dlls"
 [ "$(cd "$folder" && find platforms -type f)" = platforms/qwindows.dll ] \
     || fail "platforms/ must hold qwindows.dll alone"
 echo "windows: $name.zip: $(find "$folder" -type f | wc -l) files, each DLL imported, every import present"
@@ -94,6 +97,9 @@ for entry in '"DisplayName"="Vandrel设计"' "\"DisplayVersion\"=\"$version\"" '
     grep -qxF "$entry" "$scratch/uninstall.reg" || fail "Add/Remove Programs lacks $entry"
 done
 
+expected="$scratch/expected.txt"
+"$native/tests/default_results" >"$expected"
+[ -s "$expected" ] || fail "no default results from $native/tests/default_results"
 start_program windows
 click_control "$PROGRAM_WINDOW" Command1
 # Each result box read through the clipboard: select all, copy. A marker in the clipboard first,
@@ -110,8 +116,8 @@ while IFS='=' read -r box _; do
         sleep 0.1
     done
     echo "$box=$text" >>"$scratch/window.txt"
-done < <("$native/tests/default_results")
-if ! diff <("$native/tests/default_results") "$scratch/window.txt"; then
+done <"$expected"
+if ! diff "$expected" "$scratch/window.txt"; then
     fail "the installed program's window shows other results than the native calculation"
 fi
 echo "windows: installed silently; the window \"Vandrel设计\" shows $(cut -d= -f2 "$scratch/window.txt" | xargs) after 计算, as on Linux"
