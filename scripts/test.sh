@@ -58,8 +58,11 @@ run_clang_tidy() {
 in_stage() {
     set -Eeuo pipefail
     # The first failure only: the trap fires again in each function the failure returns through.
+    # Of a pipeline, bash names only the last command; the statuses show which one failed.
     trap 'status=$? statuses="${PIPESTATUS[*]}"
-        [ -n "${named:-}" ] || echo "stage: \"$BASH_COMMAND\" failed (status $status; in its pipeline: $statuses)" >&2
+        what="\"$BASH_COMMAND\" failed"
+        [ "$statuses" = "${statuses% *}" ] || what="the pipeline ending in $what (statuses: $statuses)"
+        [ -n "${named:-}" ] || echo "stage: $what with status $status" >&2
         named=1' ERR
     "$@"
 }
@@ -86,7 +89,7 @@ a_test_fails() {
 # check_runner — each failing stage must fail, for its own reason: the log names the failure.
 check_runner() {
     local check log=build/logs/runner-check.log
-    for check in "first_command_fails:stage: \"false\" failed" "a_test_fails:tests failed out of 1"; do
+    for check in 'first_command_fails:stage: "false" failed' "a_test_fails:tests failed out of 1"; do
         : >"$log"
         if notes=/dev/null run_stage "$log" "runner check" "${check%%:*}" 2>/dev/null; then
             echo "the stage runner reported the failing stage ${check%%:*} as passed" >&2
