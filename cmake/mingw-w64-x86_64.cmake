@@ -1,9 +1,10 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 GCC (posix threads: Qt's DLLs are built
 # with that flavour and share its runtime), run here under Wine through cmake/wine-run.sh.
 #
-# Qt comes from a MinGW build of Qt 6 given by CMAKE_PREFIX_PATH, with the host's Qt tools:
-#     -DCMAKE_PREFIX_PATH=<Qt for MinGW> -DQT_HOST_PATH=/usr
-#     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+# Qt comes from a MinGW build of Qt 6 given by CMAKE_PREFIX_PATH, with the host tools of the same
+# Qt version (a newer moc writes code an older Qt cannot compile), as scripts/windows.sh unpacks them:
+#     -DCMAKE_PREFIX_PATH=<Qt for MinGW> -DQT_HOST_PATH=<host Qt>
+#     -DQT_HOST_PATH_CMAKE_DIR=<host Qt>/lib/cmake
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(mingw_triple x86_64-w64-mingw32)

@@ -18,9 +18,11 @@ if [ "${1:-}" = --alone ]; then
     shift
 else
     # Wine builds the Windows PATH from WINEPATH. The MinGW runtime (libstdc++, libgcc_s_seh)
-    # and libwinpthread come with Debian's cross compiler.
+    # and libwinpthread come with Debian's cross compiler, which knows where it keeps them (the
+    # folder is named after its version).
     qt_bin="${VANDREL_QT_BIN:-}"
-    mingw_paths="/usr/lib/gcc/x86_64-w64-mingw32/12-posix;/usr/x86_64-w64-mingw32/lib"
+    runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
+    mingw_paths="$runtime;/usr/x86_64-w64-mingw32/lib"
     export WINEPATH="${qt_bin:+$qt_bin;}$mingw_paths${WINEPATH:+;$WINEPATH}"
 fi
 

@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
-# A new user's first minutes, measured: on a fresh minimal Debian 12 root (made with debootstrap
+# A new user's first minutes, measured: on a fresh minimal Debian root (made with debootstrap
 # unless given), install git, clone this repository, and time the README's run command until the
 # window is on screen; then time the README's test command while another process keeps one core
-# busy, as on a shared machine. Needs root, debootstrap, Xvfb and xdotool on this machine.
+# busy, as on a shared machine. The clone has nothing beside it. Needs root, debootstrap, Xvfb and
+# xdotool on this machine.
 #
-#     sudo bash scripts/new_user.sh [ROOT]      (default build/new-user-root)
+#     sudo bash scripts/new_user.sh bookworm|trixie [ROOT]      (default build/new-user-RELEASE)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 repo="$PWD"
-root="$(realpath -m "${1:-build/new-user-root}")"
-[ -d "$root/usr" ] || debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >"$root.log" 2>&1 \
+release="${1:-}"
+case "$release" in
+bookworm | trixie) ;;
+*)
+    echo "usage: $0 bookworm|trixie [ROOT]" >&2
+    exit 2
+    ;;
+esac
+root="$(realpath -m "${2:-build/new-user-$release}")"
+[ -d "$root/usr" ] || debootstrap --variant=minbase "$release" "$root" http://deb.debian.org/debian >"$root.log" 2>&1 \
     || { echo "new user: debootstrap failed (log: $root.log)" >&2; exit 1; }
 
-# The chroot sees the system's devices, the clone's source, the virtual display's socket and, as
-# CI has it, the shared toolchains beside the clone.
-mkdir -p "$root/src" "$root/tmp/.X11-unix" "$root/root/shared"
+# The chroot sees the system's devices, the clone's source and the virtual display's socket.
+mkdir -p "$root/src" "$root/tmp/.X11-unix"
 binds=(proc sys dev dev/pts src tmp/.X11-unix)
 sources=(/proc /sys /dev /dev/pts "$repo" /tmp/.X11-unix)
-[ -d ../shared ] && binds+=(root/shared) && sources+=("$(realpath ../shared)")
 for i in "${!binds[@]}"; do
     mountpoint -q "$root/${binds[i]}" || mount --bind "${sources[i]}" "$root/${binds[i]}"
 done

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages a profile needs, if any are missing.
+# Installs the Debian packages a profile needs, if any are missing (Debian 12 or 13).
 #
 #     setup.sh run    what building and running the window needs
 #     setup.sh test   that and everything the test command uses
@@ -10,6 +10,18 @@ cd "$(dirname "$0")/.."
 source scripts/progress.sh
 profile="${1:-test}"
 
+# Names that differ between releases: the sanitizer and libFuzzer runtime follows the major
+# version of the release's default clang.
+release="$(. /etc/os-release && echo "${VERSION_ID:-}")"
+case "$release" in
+12) llvm=14 ;;
+13) llvm=19 ;;
+*)
+    echo "setup: Debian 12 or 13 expected, found $(. /etc/os-release && echo "$PRETTY_NAME")" >&2
+    exit 1
+    ;;
+esac
+
 run_packages=(
     build-essential cmake ninja-build       # toolchain
     qt6-base-dev libgl-dev                  # the window
@@ -18,7 +30,7 @@ run_packages=(
 # One line per tool or stage; add to the end.
 test_packages=(
     git pkg-config
-    clang libclang-rt-14-dev                # second compiler, sanitizers, libFuzzer
+    clang "libclang-rt-$llvm-dev"           # second compiler, sanitizers, libFuzzer
     clang-format clang-tidy                 # style checks
     googletest libgtest-dev                 # calculation tests
     libbenchmark-dev                        # benchmarks

@@ -4,8 +4,8 @@
 #     build/windows/vandrel-<version>-win64.zip        the program folder, to unzip and run
 #     build/windows/vandrel-<version>-win64-setup.exe  its installer
 #
-# Qt for MinGW comes from VANDREL_QT_MINGW (a prefix), or is unpacked from the archive that
-# scripts/build-qt-mingw64.sh makes, kept beside this repository in shared/toolchains/.
+# Qt for MinGW and the host tools of the same Qt (moc, rcc, uic and their CMake packages) are
+# unpacked from third_party/qt-6.4.2/; VANDREL_QT_MINGW (a prefix) may name another Qt for MinGW.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/windows
@@ -14,34 +14,25 @@ jobs="$(nproc)"
 
 bash scripts/setup.sh test
 
-qt="${VANDREL_QT_MINGW:-}"
-archive=../shared/toolchains/qt-6.4.2-mingw64.tar.xz
-if [ -z "$qt" ]; then
-    if [ ! -f "$archive" ]; then
-        cat >&2 <<MESSAGE
-windows: no Qt for MinGW. Build it once (about an hour on two cores, as root):
-    bash scripts/build-qt-mingw64.sh /some/folder
-then run this script as
-    VANDREL_QT_MINGW=/some/folder/qt-6.4.2-mingw64 bash scripts/windows.sh
-MESSAGE
-        exit 1
-    fi
-    # Unpacked once; again only when the archive changes.
-    qt="$out/qt-6.4.2-mingw64"
-    stamp="$out/qt-archive.sha256"
-    if [ ! -f "$stamp" ] || ! sha256sum --status -c "$stamp" 2>/dev/null || [ ! -d "$qt" ]; then
-        rm -rf "$qt"
-        mkdir -p "$out"
-        tar -xJf "$archive" -C "$out"
-        sha256sum "$archive" >"$stamp"
-    fi
+# Unpacked once; again only when an archive changes.
+toolchain=third_party/qt-6.4.2
+stamp="$out/qt-archives.sha256"
+if ! cmp -s "$toolchain/SHA256SUMS" "$stamp" || [ ! -d "$out/qt-6.4.2-mingw64" ] || [ ! -d "$out/qt-6.4.2-host" ]; then
+    (cd "$toolchain" && sha256sum --quiet -c SHA256SUMS)
+    # A new Qt: configure afresh, or the cache keeps the old one's paths.
+    rm -rf "$out/qt-6.4.2-mingw64" "$out/qt-6.4.2-host" "$build"
+    mkdir -p "$out"
+    tar -xJf "$toolchain/qt-6.4.2-mingw64.tar.xz" -C "$out"
+    tar -xJf "$toolchain/qt-6.4.2-host-linux-x86_64.tar.xz" -C "$out"
+    cp "$toolchain/SHA256SUMS" "$stamp"
 fi
-qt="$(realpath "$qt")"
+qt="$(realpath "${VANDREL_QT_MINGW:-$out/qt-6.4.2-mingw64}")"
+host="$(realpath "$out/qt-6.4.2-host")"
 [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] || { echo "windows: $qt is no Qt 6 prefix" >&2; exit 1; }
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DQT_HOST_PATH="$host" -DQT_HOST_PATH_CMAKE_DIR="$host/lib/cmake"
 # The icon export runs under Wine while building: one prefix for the build rather than one per run.
 WINEPREFIX="$(realpath -m "$out/wine-build")" nice cmake --build "$build" -j "$jobs"
 
