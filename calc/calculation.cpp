@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 #include "calc/calculation.h"
 
 #include "calc/checked_real.h"
@@ -29,13 +32,15 @@ void requireInRange(std::initializer_list<double> values)
 
 class ResultWriter {
 public:
+    using ResultField = std::optional<double> CheckResult::*;
+
     ResultWriter(CheckResult& result, const ResultSink& sink)
         : m_result(result)
         , m_sink(sink)
     {
     }
 
-    void write(std::optional<double> CheckResult::*field, const std::string& box, double roundedValue)
+    void write(ResultField field, const std::string& box, double roundedValue)
     {
         m_result.*field = roundedValue;
         m_sink(box, formatResult(roundedValue));

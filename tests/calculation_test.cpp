@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Whole runs through the text interface, as the window makes them.
 #include "calc/calculation.h"
 
@@ -174,7 +177,7 @@ TEST(Calculation, CheckResultHoldsTheRoundedNumbersOfAStoppedRun)
     calc::DesignInput in = calc::readDesignInput(defaultTexts(), 1);
     in.windPressure = 0;
     calc::CheckResult result;
-    const auto fault = calc::checkColumn(in, result, [](const std::string&, const std::string&) {});
+    const auto fault = calc::checkColumn(in, result, [](const std::string&, const std::string&) { /* no boxes */ });
     ASSERT_EQ(fault, calc::Fault::DivisionByZero);
     EXPECT_EQ(result.selfWeight, 443.7);
     EXPECT_EQ(result.deflection, 0.0);
