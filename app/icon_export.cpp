@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Writes the clock icon as the files a desktop needs: PNGs for the freedesktop icon theme and a
 // Windows .ico for the executable's resources. Run by the build.
 #include "ui/clock_icon.h"

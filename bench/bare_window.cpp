@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // The yardstick for start-up: an empty fixed-size Qt window of the calculator's size.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Time of one press of the calculate button's calculation, default inputs.
 #include "calc/calculation.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Time from a press of "计算" to the five result boxes holding their texts and the window
 // repainted. The goal is one frame of a 60 Hz screen; the figure is reported, never enforced,
 // because it says as much about the machine as about the program.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // The floor for start-up: a bare window of the calculator's size showing one label in each of the
 // three faces the calculator uses. Loading and shaping those faces, the Chinese ones above all,
 // is most of what any such window costs; what the calculator takes beyond this is its own.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Start-up time (launch to window mapped), processor time and peak memory of the calculator against a bare Qt
 # window of the same size and against the floor, a bare window with one label in each of the
 # calculator's three faces; taken in turn on one virtual display. Usage: bench/startup.sh [ROUNDS]

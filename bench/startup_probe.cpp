@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Starts a program and reports how long its first top-level window took to be mapped on the X
 // display, the program's peak resident memory, and the processor time it used in all (start-up
 // and first paint: it is stopped once idle). On a busy machine the processor time is the steadier

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 #include "calc/value_text.h"
 
 #include "calc/checked_real.h"

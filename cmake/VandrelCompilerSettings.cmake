@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Compiler settings shared by every target of the project.
 #
 # Results must agree to the last bit on every machine, so every operation on doubles is rounded

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Shared part of the Linux cross builds: Debian's cross compiler for the triple the including
 # toolchain file names, the target's libraries from /usr/<triple>, and qemu-user to run the
 # programs on this machine.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Cross build for 64-bit Windows with Debian's MinGW-w64 GCC (posix threads: Qt's DLLs are built
 # with that flavour and share its runtime), run here under Wine through cmake/wine-run.sh.
 #

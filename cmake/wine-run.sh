@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Runs a Windows program under Wine: the emulator of the MinGW cross build, and how the Windows
 # test scripts start programs.
 #

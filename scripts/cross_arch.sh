@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # The calculation on other processors: builds calc/ and its tests for aarch64 and for 32-bit
 # x86 with Debian's cross compilers, runs the tests under qemu-user, and checks that the list of
 # generated inputs gives the same output file there as in the native build (default build/release).

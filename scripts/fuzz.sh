@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Builds the fuzzers with clang and runs them: whole runs for the given number of seconds
 # (default 30), then the powers against MPFR for half as long.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 """Mutation sampling: how many single-point faults in calc/ and ui/ do the tests catch?
 
 Each mutant changes one operator, comparison, logical connective, constant, string (caption,

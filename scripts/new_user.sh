@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # A new user's first minutes, measured: on a fresh minimal Debian root (made with debootstrap
 # unless given), install git, clone this repository, and time the README's run command until the
 # window is on screen; then time the README's test command while another process keeps one core

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Sourced by the set-up, run and test scripts: long commands write their output to a log file and
 # the terminal shows one line of progress every half minute instead, and the log's end on failure.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Installs what building and running the window need, builds the calculator and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

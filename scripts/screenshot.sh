@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Starts the real window on a virtual display, presses "计算" with xdotool and saves what the
 # user sees to docs/form1.png (or the path given).
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages a profile needs, if any are missing (Debian 12 or 13).
 #
 #     setup.sh run    what building and running the window needs
@@ -39,6 +42,7 @@ test_packages=(
     libmpfr-dev                             # reference for the correctly rounded powers
     g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user  # the calculation on other processors
     g++-mingw-w64-x86-64-posix nsis wine64 xz-utils zip unzip xclip fonts-dejavu-core  # Windows: build, installer, Wine
+    reuse lintian appstream                 # licences of the tree, the package's and the metainfo's checks
 )
 
 case "$profile" in

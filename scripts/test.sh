@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, then checks everything, one numbered stage at a time. Each stage's
 # output goes to build/logs/; the terminal shows one line per stage with the time it took, a line
 # of progress every half minute, and the end of the log if a stage fails.
@@ -12,8 +15,10 @@ jobs="$(nproc)"
 notes=build/logs/notes
 export notes jobs
 
-check_format() {
+# The code as .clang-format lays it out; every file of the tree with its copyright and licence.
+check_format_and_licences() {
     git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+    reuse lint | tee -a /dev/stderr | grep -E '^\* Files with (copyright|license) information' >>"$notes"
 }
 
 build_and_test() {
@@ -104,7 +109,7 @@ check_runner() {
 stages=(
     "packages :: bash scripts/setup.sh test"
     "stage runner :: check_runner"
-    "format check :: check_format"
+    "format and licence check :: check_format_and_licences"
     "GCC release build and tests :: release_build_and_tests"
     "Debian package :: bash scripts/check_package.sh build/release"
     "aarch64 and 32-bit x86 builds and tests :: other_processors"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Sourced by scripts that need the real window on screen without a display: builds the release
 # window, starts Xvfb on a free display number with DISPLAY pointing at it, finds the window and
 # clicks its controls.

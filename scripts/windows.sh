@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Builds the calculator and its tests for 64-bit Windows with MinGW-w64 and packs the program:
 #
 #     build/windows/vandrel-<version>-win64.zip        the program folder, to unzip and run

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Installs the Windows program (scripts/windows.sh) into a fresh Wine prefix on a virtual display,
 # presses "计算" and saves the window to docs/windows.png (or the path given).
 set -euo pipefail

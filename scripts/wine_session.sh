@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Sourced by the scripts that install the Windows program under Wine: a fresh Wine prefix with
 # the Chinese faces, the silent installer, the installed program started on the virtual display
 # (scripts/virtual_display.sh) and stopped again. Programs run through cmake/wine-run.sh --alone,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The shape every result text must have, checked by the fuzzer and the window's monkey test.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The correctly rounded double of a power, computed by MPFR: the reference the calculation's

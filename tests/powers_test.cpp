@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Every power the formulas use against MPFR's correctly rounded value, over the whole double
 // range: random bit patterns, subnormal arguments and results, results next to the overflow
 // threshold, exact powers and arguments whose powers lie on or next to a halfway point between

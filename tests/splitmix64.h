@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // A small, fast pseudo-random generator (splitmix64) whose sequence is the same on every

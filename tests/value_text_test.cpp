@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // The rules that turn box texts into numbers and results into texts.
 #include "calc/checked_real.h"
 #include "calc/value_text.h"

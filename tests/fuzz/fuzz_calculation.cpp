@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary bytes to the input rule and, split into twelve box texts, to whole runs.
 // The rule must read a text as it reads the same text after a space, which takes it off the
 // plain-decimal shortcut onto the character-by-character reading. Every run must end without a

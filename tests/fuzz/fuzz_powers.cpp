@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Each power of the formulas against MPFR for doubles the fuzzer chooses: the first byte picks
 // the exponent, the next eight are the bits of the base.
 #include "calc/checked_real.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Runs the fuzz target once on every file of the given corpus directories and on every token of
 // the given dictionaries, so that the seeds and the inputs of crashes once found guard every
 // ordinary build, with any compiler, and not only the timed fuzzing runs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Prints what one press of "计算" writes into the result boxes of a fresh window: the default
 // texts of the window's input boxes, simply supported, through the calculation built for this
 // machine; one "box=text" line per result, in the order they are written. The Windows test reads

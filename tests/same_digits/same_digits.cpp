@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Runs one fixed list of generated inputs through the calculation and writes one line per case:
 // the support mode, the twelve texts, every result handed over and the fault that stopped the run.
 // Built for each platform from the same source, the output files must be identical byte for byte;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // The real window, driven offscreen the way a user drives it.
 #include "ui/form1.h"
 #include "ui/section_picture.h"

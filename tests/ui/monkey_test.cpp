@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
 // Thousands of random presses, texts and clicks on the real window, from a fixed seed. Whatever
 // the user does, no box may ever show an infinity or a NaN, and after every calculation each
 // result box must hold what the calculation gives for the texts and support choice on screen:
