@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vandrel developers
+# SPDX-License-Identifier: MIT
+
 # Checks the Windows build of scripts/windows.sh under Wine: the test programs, the same digits as
 # the native build (default build/release), the program folder's DLLs, and the installer: silent
 # install, the window calculating, silent uninstall.
@@ -73,7 +76,17 @@ while read -r dll; do
 done <<<"$dlls"
 [ "$(cd "$folder" && find platforms -type f)" = platforms/qwindows.dll ] \
     || fail "platforms/ must hold qwindows.dll alone"
-echo "windows: $name.zip: $(find "$folder" -type f | wc -l) files, each DLL imported, every import present"
+# The notices: every licence file that THIRD-PARTY.txt names is there, and every DLL is named in it.
+notices=(LICENSE.txt THIRD-PARTY.txt $(grep -o 'licenses/[A-Za-z0-9.-]*\.txt' "$folder/THIRD-PARTY.txt" | sort -u))
+[ ${#notices[@]} -ge 8 ] || fail "THIRD-PARTY.txt names only ${notices[*]}"
+for notice in "${notices[@]}"; do
+    [ -s "$folder/$notice" ] || fail "the program folder lacks $notice"
+done
+while read -r dll; do
+    grep -qF "$dll" "$folder/THIRD-PARTY.txt" || fail "THIRD-PARTY.txt does not name $dll"
+done <<<"$(cd "$folder" && find . -iname '*.dll' -printf '%P\n')"
+echo "windows: $name.zip: $(find "$folder" -type f | wc -l) files, each DLL imported, every import present," \
+    "the licence texts of ${#notices[@]} notices, every DLL named in THIRD-PARTY.txt"
 
 # Installed silently into a fresh prefix, the program's window calculates the defaults.
 start_virtual_display 640x520
