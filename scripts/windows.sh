@@ -9,11 +9,23 @@
 #
 # Qt for MinGW and the host tools of the same Qt (moc, rcc, uic and their CMake packages) are
 # unpacked from third_party/qt-6.4.2/; VANDREL_QT_MINGW (a prefix) may name another Qt for MinGW.
+#
+#     windows.sh             with the test programs, for scripts/windows_test.sh
+#     windows.sh --release   the program alone, into build/windows-release (scripts/release.sh)
+#
+# Every file's time is SOURCE_DATE_EPOCH (by default the commit's time), so that the same source
+# gives the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/windows
+tests=ON
+if [ "${1:-}" = --release ]; then
+    out=build/windows-release
+    tests=OFF
+fi
 build="$out/build"
 jobs="$(nproc)"
+export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
 
 bash scripts/setup.sh test
 
@@ -33,7 +45,7 @@ qt="$(realpath "${VANDREL_QT_MINGW:-$out/qt-6.4.2-mingw64}")"
 host="$(realpath "$out/qt-6.4.2-host")"
 [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] || { echo "windows: $qt is no Qt 6 prefix" >&2; exit 1; }
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$tests" \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
     -DQT_HOST_PATH="$host" -DQT_HOST_PATH_CMAKE_DIR="$host/lib/cmake"
 # The icon export runs under Wine while building: one prefix for the build rather than one per run.
@@ -44,11 +56,15 @@ name="vandrel-$version-win64"
 stage="$out/stage/$name"
 rm -rf "$out/stage"
 cmake --install "$build" --prefix "$stage" --strip >/dev/null
+# Whatever the umask and the clock were, every file and folder gets the same modes and time.
+chmod -R u=rwX,go=rX "$stage"
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
 # The zip: the program folder under its own name, files in a fixed order without extra fields.
+# Zip stores local times: in UTC, the time is the same wherever it is made.
 zip="$out/$name.zip"
 rm -f "$zip"
-(cd "$out/stage" && find "$name" -type f | LC_ALL=C sort | zip -q -X -9 "../$name.zip" -@)
+(cd "$out/stage" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -q -X -9 "../$name.zip" -@)
 
 # The installer writes exactly the files of the folder and its uninstaller deletes exactly those:
 # both lists come from the folder itself. Paths inside the installer are Windows paths.
