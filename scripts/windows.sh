@@ -45,7 +45,20 @@ qt="$(realpath "${VANDREL_QT_MINGW:-$out/qt-6.4.2-mingw64}")"
 host="$(realpath "$out/qt-6.4.2-host")"
 [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] || { echo "windows: $qt is no Qt 6 prefix" >&2; exit 1; }
 
+# The linker orders a program's import table by the paths of the import libraries: Qt's, inside
+# this folder, against Windows' and the GCC runtime's, under /usr, would come out in another order
+# in a clone that sits elsewhere, and the program in other bytes. Linked through this folder of
+# links, both lie under $out and keep one order wherever the clone is.
+libraries="$out/link-libraries"
+rm -rf "$libraries"
+mkdir -p "$libraries"
+runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++.dll.a)")"
+ln -s /usr/x86_64-w64-mingw32/lib/*.a "$libraries/"
+ln -sf "$runtime"/*.a "$libraries/" # the compiler's own first, as it searches them
+libraries="$(realpath "$libraries")"
+
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$tests" \
+    -DCMAKE_EXE_LINKER_FLAGS="-L$libraries" \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
     -DQT_HOST_PATH="$host" -DQT_HOST_PATH_CMAKE_DIR="$host/lib/cmake"
 # The icon export runs under Wine while building: one prefix for the build rather than one per run.
