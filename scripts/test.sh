@@ -52,6 +52,37 @@ windows_build_and_tests() {
     bash scripts/windows_test.sh build/release | tee -a /dev/stderr >>"$notes"
 }
 
+# The release made twice from the same source, in two folders at different depths, with a
+# different umask, time zone and locale: every file must come out byte for byte the same. The
+# source is the working tree as it stands, as a commit of its own when it has changes.
+release_twice() {
+    local source="HEAD" index
+    if [ -n "$(git status --porcelain)" ]; then
+        index="$(mktemp)"
+        cp "$(git rev-parse --git-path index)" "$index"
+        GIT_INDEX_FILE="$index" git add -A
+        source="$(GIT_INDEX_FILE="$index" git write-tree | xargs git -c user.name=test -c user.email=test@invalid \
+            commit-tree -p HEAD -m "the working tree, for the reproducibility check")"
+        rm -f "$index"
+    fi
+    local first=build/reproducible/first second=build/reproducible/second/copy
+    git worktree remove --force "$first" 2>/dev/null || true
+    git worktree remove --force "$second" 2>/dev/null || true
+    git worktree prune
+    git worktree add --detach "$first" "$source" >/dev/null
+    git worktree add --detach "$second" "$source" >/dev/null
+    (cd "$first" && umask 022 && TZ=UTC LC_ALL=C.UTF-8 bash scripts/release.sh) >&2
+    (cd "$second" && umask 077 && TZ=Asia/Shanghai LANG=zh_CN.UTF-8 bash scripts/release.sh) >&2
+    if ! cmp -s "$first/build/dist/SHA256SUMS" "$second/build/dist/SHA256SUMS"; then
+        diff "$first/build/dist/SHA256SUMS" "$second/build/dist/SHA256SUMS" >&2 || true
+        echo "the two builds differ; diffoscope $first/build/dist/<file> $second/build/dist/<file> tells where" >&2
+        return 1
+    fi
+    sed 's/^/same in both builds: /' "$first/build/dist/SHA256SUMS" >>"$notes"
+    git worktree remove --force "$first"
+    git worktree remove --force "$second"
+}
+
 run_clang_tidy() {
     git ls-files -z -- 'calc/*.cpp' 'ui/*.cpp' 'app/*.cpp' \
         | xargs -0 -n 1 -P "$jobs" sh -c 'echo "clang-tidy $0" && clang-tidy -p build/clang --quiet "$0"'
@@ -114,6 +145,7 @@ stages=(
     "Debian package :: bash scripts/check_package.sh build/release"
     "aarch64 and 32-bit x86 builds and tests :: other_processors"
     "Windows build, installer and tests under Wine :: windows_build_and_tests"
+    "release built twice, byte for byte :: release_twice"
     "Clang build and tests :: build_and_test build/clang -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++"
     "clang-tidy :: run_clang_tidy"
     "sanitizer build and tests :: build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DVANDREL_SANITIZE=ON"
