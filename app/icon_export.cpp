@@ -44,7 +44,7 @@ bool writeIco(const QString& path)
     appendLittleEndian(ico, 0, 2); // reserved
     appendLittleEndian(ico, 1, 2); // type: icon
     appendLittleEndian(ico, quint32(images.size()), 2);
-    quint32 offset = headerBytes + entryBytes * quint32(images.size());
+    quint32 offset = headerBytes + (entryBytes * quint32(images.size()));
     for (std::size_t i = 0; i < images.size(); ++i) {
         const int size = iconSizes[i];
         appendLittleEndian(ico, size == 256 ? 0 : quint32(size), 1); // 0 stands for 256
@@ -68,7 +68,7 @@ bool writeIco(const QString& path)
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
+    const QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: vandrel_icons <output folder>\n");
         return 2;

@@ -7,7 +7,7 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const QApplication app(argc, argv);
     Form1 window;
     window.show();
     return QApplication::exec();

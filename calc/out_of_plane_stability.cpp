@@ -9,9 +9,10 @@ namespace calc {
 
 namespace {
 constexpr double elasticModulusMpa = 206000; // modulus of elasticity [MPa]
-constexpr double pi = 3.14159;               // five decimals, as the buckling tables were computed with
-constexpr double wallLoadFactor = 1.2;       // load factor on the wall weight (axial force)
-constexpr double windLoadFactor = 1.4;       // load factor on wind (bending moment)
+// NOLINTNEXTLINE(modernize-use-std-numbers): the results depend on these five decimals
+constexpr double pi = 3.14159;         // five decimals, as the buckling tables were computed with
+constexpr double wallLoadFactor = 1.2; // load factor on the wall weight (axial force)
+constexpr double windLoadFactor = 1.4; // load factor on wind (bending moment)
 } // namespace
 
 StabilityFactors stabilityFactors(const DesignInput& in, const GrossSection& gross, double epsilon)

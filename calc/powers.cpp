@@ -3,6 +3,7 @@
 
 #include "calc/powers.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -52,7 +53,7 @@ DoubleDouble exactProduct(double a, double b)
     const double bHi = tb - (tb - b);
     const double bLo = b - bHi;
     const double hi = a * b;
-    const double lo = ((aHi * bHi - hi) + aHi * bLo + aLo * bHi) + aLo * bLo;
+    const double lo = (((aHi * bHi) - hi) + (aHi * bLo) + (aLo * bHi)) + (aLo * bLo);
     return {hi, lo};
 }
 
@@ -102,7 +103,7 @@ public:
                 continue;
             std::uint64_t carry = 0;
             for (std::size_t j = 0; i + j < limbCount; ++j) {
-                const std::uint64_t t = std::uint64_t{a.m_limbs[i]} * b.m_limbs[j] + product.m_limbs[i + j] + carry;
+                const std::uint64_t t = (std::uint64_t{a.m_limbs[i]} * b.m_limbs[j]) + product.m_limbs[i + j] + carry;
                 product.m_limbs[i + j] = static_cast<std::uint32_t>(t);
                 carry = t >> 32;
             }
@@ -124,7 +125,7 @@ public:
     {
         for (std::size_t i = limbCount; i-- > 0;) {
             if (m_limbs[i] != 0)
-                return static_cast<int>(32 * i + std::bit_width(m_limbs[i]));
+                return static_cast<int>((32 * i) + std::bit_width(m_limbs[i]));
         }
         return 0;
     }
@@ -187,9 +188,7 @@ double roundScaled(const Wide& n, int scale, bool inexact)
     const int length = n.bitLength();
     if (length == 0)
         return 0.0;
-    int lowest = scale + length - 53; // exponent of the last bit kept
-    if (lowest < minimumExponent)
-        lowest = minimumExponent;
+    int lowest = std::max(scale + length - 53, minimumExponent); // exponent of the last bit kept
     const int shift = lowest - scale;
     std::uint64_t mantissa;
     if (shift <= 0) {
@@ -261,7 +260,7 @@ double exactThreeHalvesPower(double x)
         ++quarterScale;
     }
     const Wide root = integerSquareRoot(cube);
-    return roundScaled(root, 3 * (b.e / 2) - quarterScale, !(root * root == cube));
+    return roundScaled(root, (3 * (b.e / 2)) - quarterScale, !(root * root == cube));
 }
 
 bool withinExponents(double magnitude, int lowest, int highest)
@@ -280,7 +279,7 @@ double cube(double x)
     if (withinExponents(magnitude, -300, 300)) {
         const DoubleDouble square = exactProduct(magnitude, magnitude);
         const DoubleDouble main = exactProduct(square.hi, magnitude);
-        result = roundedIfClear(exactSum(main.hi, main.lo + square.lo * magnitude));
+        result = roundedIfClear(exactSum(main.hi, main.lo + (square.lo * magnitude)));
     }
     if (result == 0.0)
         result = exactIntegerPower(magnitude, 3);
@@ -297,7 +296,7 @@ double fourthPower(double x)
         // (p + e)^2 = p^2 + 2pe + e^2, with e^2 far below the error allowed.
         const DoubleDouble square = exactProduct(magnitude, magnitude);
         const DoubleDouble main = exactProduct(square.hi, square.hi);
-        result = roundedIfClear(exactSum(main.hi, main.lo + 2 * (square.hi * square.lo)));
+        result = roundedIfClear(exactSum(main.hi, main.lo + (2 * (square.hi * square.lo))));
     }
     if (result == 0.0)
         result = exactIntegerPower(magnitude, 4);
@@ -317,7 +316,7 @@ double threeHalvesPower(double x)
         const double remainder = (x - sSquared.hi) - sSquared.lo;
         const double correction = remainder / (2 * s);
         const DoubleDouble main = exactProduct(x, s);
-        result = roundedIfClear(exactSum(main.hi, main.lo + x * correction));
+        result = roundedIfClear(exactSum(main.hi, main.lo + (x * correction)));
     }
     if (result == 0.0)
         result = exactThreeHalvesPower(x);

@@ -136,8 +136,11 @@ double decimalValue(bool negative, std::string_view significant, std::int64_t ex
     text += std::to_string(exponent);
     double value = 0;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec == std::errc::result_out_of_range)
-        return exponent > 0 ? (negative ? -infinity : infinity) : zero;
+    if (ec == std::errc::result_out_of_range) {
+        if (exponent <= 0)
+            return zero;
+        return negative ? -infinity : infinity;
+    }
     return value;
 }
 
@@ -156,9 +159,9 @@ std::optional<std::string> hundredthsText(double magnitude)
     const long long cents = hundredths % 100;
     if (cents != 0) {
         text += '.';
-        text += static_cast<char>('0' + cents / 10);
+        text += static_cast<char>('0' + (cents / 10));
         if (cents % 10 != 0)
-            text += static_cast<char>('0' + cents % 10);
+            text += static_cast<char>('0' + (cents % 10));
     }
     return text;
 }
@@ -232,7 +235,7 @@ double parseNumber(std::string_view text)
         }
         constexpr std::int64_t saturation = std::int64_t{1} << 52; // far beyond any text's digit count
         for (; isDigit(c); c = chars.next())
-            exponent = std::min(exponent * 10 + (c - '0'), saturation);
+            exponent = std::min((exponent * 10) + (c - '0'), saturation);
         if (negativeExponent)
             exponent = -exponent;
     }
@@ -254,7 +257,7 @@ std::string formatResult(double value)
         char buffer[32];
         const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::general, 15);
         digits.assign(buffer, end);
-        std::replace(digits.begin(), digits.end(), 'e', 'E');
+        std::ranges::replace(digits, 'e', 'E');
     }
     if (digits.starts_with("0."))
         digits.erase(0, 1);

@@ -96,7 +96,7 @@ QFont narrowedToFit(QFont font, const QString& text, int availableWidth)
         const int advance = QFontMetrics(font).horizontalAdvance(text);
         (advance <= availableWidth ? fits : tooWide) = stretch;
         const double slope = double(lastAdvance - advance) / (lastStretch - stretch);
-        const int aim = slope > 0 ? onStep(stretch + (availableWidth - advance) / slope) : stretch;
+        const int aim = slope > 0 ? onStep(stretch + ((availableWidth - advance) / slope)) : stretch;
         lastStretch = stretch;
         lastAdvance = advance;
         stretch = std::clamp(aim, fits + step, tooWide - step);
@@ -110,7 +110,7 @@ int textWidth(const QLineEdit* box)
 {
     const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
     const QMargins margins = box->textMargins();
-    return box->width() - 2 * frame - margins.left() - margins.right() - 2 * 2;
+    return box->width() - (2 * frame) - margins.left() - margins.right() - (2 * 2);
 }
 
 QWidget* createControl(const ControlSpec& spec, QWidget* container)
@@ -231,8 +231,8 @@ void Form1::setTabOrder()
     for (const ControlSpec& spec : form1Controls)
         if (control<QWidget>(fromUtf8(spec.name))->focusPolicy() & Qt::TabFocus)
             focusable.push_back(&spec);
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const ControlSpec* a, const ControlSpec* b) { return a->tabOrder < b->tabOrder; });
+    std::ranges::stable_sort(focusable,
+                             [](const ControlSpec* a, const ControlSpec* b) { return a->tabOrder < b->tabOrder; });
     for (std::size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(control<QWidget>(fromUtf8(focusable[i - 1]->name)),
                              control<QWidget>(fromUtf8(focusable[i]->name)));

@@ -26,7 +26,8 @@ struct ControlSpec {
     TwipRect rect;              // from the top-left corner of the container
     int tabOrder;
     FontRole font;
-    std::string_view accessibleName = {}; // input and result boxes: their label and unit
+    // A default, so that the table's rows may leave it out.
+    std::string_view accessibleName = {}; // NOLINT(readability-redundant-member-init)
 };
 
 // Every control of the window. Group boxes come before the controls they hold.

@@ -103,7 +103,7 @@ public:
     // Text turned a quarter turn anticlockwise, reading upwards, with its top-left corner at (x, y).
     void sidewaysText(int x, int y, std::string_view letters)
     {
-        const int length = static_cast<int>(letters.size()) * (glyphWidth + 1) - 1;
+        const int length = (static_cast<int>(letters.size()) * (glyphWidth + 1)) - 1;
         int along = 0;
         for (const char letter : letters) {
             const Glyph& g = glyphFor(letter);
