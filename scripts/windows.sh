@@ -81,9 +81,10 @@ rm -f "$zip"
 
 # The installer writes exactly the files of the folder and its uninstaller deletes exactly those:
 # both lists come from the folder itself. Paths inside the installer are Windows paths.
+# windows_path BASE PATH — PATH below the folder in the variable BASE, as Windows writes it.
 windows_path() {
-    local path="$1"
-    echo "\$INSTDIR${path:+\\${path//\//\\}}"
+    local path="$2"
+    echo "\$$1${path:+\\${path//\//\\}}"
 }
 lists="$(realpath -m "$out/files.nsh")"
 stage_path="$(realpath "$stage")"
@@ -93,7 +94,7 @@ folders="$(find "$stage" -type d -printf '%P\n' | LC_ALL=C sort)"
     echo "!define ESTIMATED_KB $(du -sk "$stage" | cut -f 1)"
     echo '!macro InstallFiles'
     while read -r dir; do
-        echo "    SetOutPath \"$(windows_path "$dir")\""
+        echo "    SetOutPath \"$(windows_path R0 "$dir")\""
         find "$stage/$dir" -mindepth 1 -maxdepth 1 -type f -printf '%P\n' | LC_ALL=C sort | while read -r file; do
             echo "    File \"$stage_path/${dir:+$dir/}$file\""
         done
@@ -101,11 +102,11 @@ folders="$(find "$stage" -type d -printf '%P\n' | LC_ALL=C sort)"
     echo '!macroend'
     echo '!macro UninstallFiles'
     find "$stage" -type f -printf '%P\n' | LC_ALL=C sort | while read -r file; do
-        echo "    Delete \"$(windows_path "$file")\""
+        echo "    Delete \"$(windows_path INSTDIR "$file")\""
     done
     # Subfolders deepest first; the program folder itself goes after the uninstaller.
     find "$stage" -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r | while read -r dir; do
-        echo "    RMDir \"$(windows_path "$dir")\""
+        echo "    RMDir \"$(windows_path INSTDIR "$dir")\""
     done
     echo '!macroend'
 } >"$lists"

@@ -24,7 +24,7 @@ wine_wait
 # smoothing, and Wine's one-bit drawing of the AR PL UMing face standing in for SimSun drops
 # strokes ("0.4" reads "U 4", the full-width colon vanishes). Windows draws SimSun from its own
 # one-bit strokes; FreeType's drawing of the stand-in is the nearer likeness.
-start_program windows:fontengine=freetype
+start_program windows:fontengine=freetype "$(windows_path "$(installed_folder current)/vandrel.exe")"
 sleep 0.5
 click_control "$PROGRAM_WINDOW" Command1
 sleep 0.5

@@ -88,32 +88,95 @@ done <<<"$(cd "$folder" && find . -iname '*.dll' -printf '%P\n')"
 echo "windows: $name.zip: $(find "$folder" -type f | wc -l) files, each DLL imported, every import present," \
     "the licence texts of ${#notices[@]} notices, every DLL named in THIRD-PARTY.txt"
 
-# Installed silently into a fresh prefix, the program's window calculates the defaults.
+# The installer, in one prefix, case after case; after each, what it left is checked and listed.
 start_virtual_display 640x520
 new_wine_prefix "$scratch/install"
 trap 'wine_stop; kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-wine_alone "$(realpath "$out/$name-setup.exe")" /S
-wine_wait
-installed="$(program_folder)"
-diff <(cd "$folder" && find . -type f | LC_ALL=C sort) \
-    <(cd "$installed" && find . -type f ! -name uninstall.exe | LC_ALL=C sort) \
-    || fail "the installer installed other files than the zip holds"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk"
-[ -f "$shortcut" ] || fail "no Start-menu shortcut"
-strings -el "$shortcut" | grep -qi 'vandrel\\vandrel.exe' || fail "the shortcut does not start vandrel.exe"
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vandrel'
-wine_alone reg export "$key" 'C:\uninstall.reg' /y >/dev/null
-iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/uninstall.reg" | tr -d '\r' >"$scratch/uninstall.reg"
-for entry in '"DisplayName"="Vandrel设计"' "\"DisplayVersion\"=\"$version\"" '"Publisher"="Vandrel"' \
-    '"DisplayIcon"="C:\\Program Files\\Vandrel\\vandrel.exe,0"' \
-    '"UninstallString"="\"C:\\Program Files\\Vandrel\\uninstall.exe\""'; do
-    grep -qxF "$entry" "$scratch/uninstall.reg" || fail "Add/Remove Programs lacks $entry"
-done
+drive="$WINEPREFIX/drive_c"
+user_dir="$drive/users/$(id -un)"
+user_folder="$(installed_folder current)"
+machine_folder="$(installed_folder all)"
+key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Vandrel'
+shortcuts=("$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk"
+    "$user_dir/Desktop/Vandrel设计.lnk"
+    "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk"
+    "$drive/users/Public/Desktop/Vandrel设计.lnk")
+setup="$(realpath "$out/$name-setup.exe")"
 
+# A setup of the next patch version whose folder differs by one file, for the upgrade: the old
+# version's file must go.
+next_version="$(echo "$version" | awk -F. '{ printf "%d.%d.%d", $1, $2, $3 + 1 }')"
+next_stage="$scratch/next/$name"
+mkdir -p "$scratch/next"
+cp -r "$out/stage/$name" "$next_stage"
+mv "$next_stage/licenses/GPL-3.0.txt" "$next_stage/licenses/GPL-3.0-only.txt"
+sed -e "s|$(realpath "$out/stage/$name")|$next_stage|; s|\([/\\]\)GPL-3\.0\.txt|\1GPL-3.0-only.txt|" "$out/files.nsh" >"$scratch/next/files.nsh"
+next_setup="$scratch/next/vandrel-$next_version-win64-setup.exe"
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$next_version" -DFILES="$scratch/next/files.nsh" \
+    -DOUTFILE="$next_setup" "$build/app/vandrel.nsi" >/dev/null
+
+# setup PROGRAM ARGUMENT... — runs an installer or uninstaller; prints its exit status.
+setup() {
+    local status=0
+    wine_alone "$@" >/dev/null 2>&1 || status=$?
+    echo "$status"
+}
+# entry ROOT — the Add/Remove Programs entry under HKLM or HKCU, one "name"="value" a line.
+entry() {
+    rm -f "$drive/entry.reg"
+    wine_alone reg export "$1\\$key" 'C:\entry.reg' /y >/dev/null 2>&1 || true
+    if [ -f "$drive/entry.reg" ]; then iconv -f UTF-16 -t UTF-8 "$drive/entry.reg" | tr -d '\r' | grep '^"'; fi
+}
+# left CASE — what the prefix holds of the program now: folders, shortcuts, entries.
+left() {
+    local what=()
+    [ -e "$user_folder" ] && what+=("user folder: $(find "$user_folder" -type f | wc -l) files")
+    [ -e "$machine_folder" ] && what+=("Program Files folder: $(find "$machine_folder" -type f | wc -l) files")
+    for shortcut in "${shortcuts[@]}"; do
+        [ -e "$shortcut" ] && what+=("${shortcut#"$drive/"}")
+    done
+    for root in HKCU HKLM; do
+        [ -n "$(entry "$root")" ] && what+=("$root entry $(entry "$root" | sed -n 's/^"DisplayVersion"="\(.*\)"$/\1/p')")
+    done
+    local IFS=';'
+    echo "windows: after $1: ${what[*]:-nothing}" | sed 's/;/; /g'
+}
+# installed_as FOLDER ROOT VERSION STAGE — the folder holds exactly the stage's files and the
+# uninstaller, and the root's entry names that version and folder.
+installed_as() {
+    diff <(cd "$4" && find . -type f | LC_ALL=C sort) <(cd "$1" && find . -type f ! -name uninstall.exe | LC_ALL=C sort) \
+        || fail "$1 holds other files than version $3"
+    [ -f "$1/uninstall.exe" ] || fail "no uninstaller in $1"
+    local windows_folder
+    windows_folder="$(windows_path "$1")"
+    for value in '"DisplayName"="Vandrel设计"' "\"DisplayVersion\"=\"$3\"" '"Publisher"="Vandrel"' \
+        "\"DisplayIcon\"=\"${windows_folder//\\/\\\\}\\\\vandrel.exe,0\"" \
+        "\"UninstallString\"=\"\\\"${windows_folder//\\/\\\\}\\\\uninstall.exe\\\"\""; do
+        entry "$2" | grep -qxF "$value" || fail "the $2 entry lacks $value"
+    done
+}
+nothing_left() {
+    [ ! -e "$user_folder" ] || fail "$1 left $user_folder"
+    [ ! -e "$machine_folder" ] || fail "$1 left $machine_folder"
+    for shortcut in "${shortcuts[@]}"; do
+        [ ! -e "$shortcut" ] || fail "$1 left $shortcut"
+    done
+    [ -z "$(entry HKCU)$(entry HKLM)" ] || fail "$1 left an Add/Remove Programs entry"
+}
+
+# For the current user, silently: nothing under Program Files or HKLM.
+[ "$(setup "$setup" /S)" = 0 ] || fail "the silent install for the current user failed"
+installed_as "$user_folder" HKCU "$version" "$folder"
+[ -z "$(entry HKLM)" ] && [ ! -e "$machine_folder" ] || fail "the install for the current user wrote under Program Files or HKLM"
+[ -f "${shortcuts[0]}" ] && [ -f "${shortcuts[1]}" ] || fail "no Start-menu or desktop shortcut for the current user"
+strings -el "${shortcuts[0]}" | grep -qi 'Programs\\vandrel\\vandrel.exe' || fail "the shortcut does not start vandrel.exe"
+left "a silent install"
+
+# The installed program's window calculates the defaults.
 expected="$scratch/expected.txt"
 "$native/tests/default_results" >"$expected"
 [ -s "$expected" ] || fail "no default results from $native/tests/default_results"
-start_program windows
+start_program windows "$(windows_path "$user_folder/vandrel.exe")"
 click_control "$PROGRAM_WINDOW" Command1
 # Each result box read through the clipboard: select all, copy. A marker in the clipboard first,
 # so that a copy that has not arrived yet is not taken for the result.
@@ -133,13 +196,45 @@ done <"$expected"
 if ! diff "$expected" "$scratch/window.txt"; then
     fail "the installed program's window shows other results than the native calculation"
 fi
-echo "windows: installed silently; the window \"Vandrel设计\" shows $(cut -d= -f2 "$scratch/window.txt" | xargs) after 计算, as on Linux"
+echo "windows: the installed window \"Vandrel设计\" shows $(cut -d= -f2 "$scratch/window.txt" | xargs) after 计算, as on Linux"
+
+# While it runs, neither an upgrade nor the uninstaller touches its files.
+before="$(cd "$user_folder" && find . -type f -exec sha256sum {} + | LC_ALL=C sort)"
+[ "$(setup "$next_setup" /S)" = 3 ] || fail "an upgrade did not stop, with status 3, while the program ran"
+# An uninstaller runs a copy of itself from the temporary folder and returns at once; with _?=
+# it runs where it is and returns its own status.
+[ "$(setup "$(windows_path "$user_folder/uninstall.exe")" /S "_?=$(windows_path "$user_folder")")" = 3 ] \
+    || fail "the uninstaller did not stop, with status 3, while the program ran"
+[ "$(cd "$user_folder" && find . -type f -exec sha256sum {} + | LC_ALL=C sort)" = "$before" ] \
+    || fail "a refused upgrade or uninstall changed the program folder"
+installed_as "$user_folder" HKCU "$version" "$folder"
+left "an upgrade and an uninstall refused while the program ran"
 click_control "$PROGRAM_WINDOW" Command2
 wine_wait
 
-wine_alone 'C:\Program Files\Vandrel\uninstall.exe' /S
+# The next version over this one: one entry, one shortcut of each kind, only its files.
+[ "$(setup "$next_setup" /S)" = 0 ] || fail "the upgrade failed"
+installed_as "$user_folder" HKCU "$next_version" "$next_stage"
+[ ! -e "$user_folder.old" ] && [ ! -e "$user_folder.new" ] || fail "the upgrade left a folder beside the program folder"
+left "an upgrade to $next_version"
+# The same version again repairs a damaged installation.
+rm "$user_folder/Qt6Core.dll"
+[ "$(setup "$next_setup" /S)" = 0 ] || fail "installing the same version again failed"
+installed_as "$user_folder" HKCU "$next_version" "$next_stage"
+left "the same version installed again over a missing DLL"
+[ "$(setup "$(windows_path "$user_folder/uninstall.exe")" /S)" = 0 ] || fail "the uninstaller failed"
 wine_wait
-[ ! -e "$installed" ] || fail "the uninstaller left $(find "$installed" | sed "s|$installed|Program Files/Vandrel|" | paste -sd ' ')"
-[ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu shortcut"
-wine_alone reg query "$key" >/dev/null 2>&1 && fail "the uninstaller left the Add/Remove Programs entry"
-echo "windows: uninstalled silently; no program file, shortcut or registry entry left"
+nothing_left "the uninstaller of the upgraded program"
+left "uninstalling it"
+
+# For every user, silently, without the desktop shortcut: Program Files and HKLM.
+[ "$(setup "$setup" /S /AllUsers /NoDesktopShortcut)" = 0 ] || fail "the silent install for every user failed"
+installed_as "$machine_folder" HKLM "$version" "$folder"
+[ -z "$(entry HKCU)" ] && [ ! -e "$user_folder" ] || fail "the install for every user wrote for the current user"
+[ -f "${shortcuts[2]}" ] && [ ! -e "${shortcuts[3]}" ] || fail "the install for every user has the wrong shortcuts"
+left "a silent install for every user without the desktop shortcut"
+[ "$(setup 'C:\Program Files\Vandrel\uninstall.exe' /S)" = 0 ] || fail "the uninstaller failed"
+wine_wait
+nothing_left "the uninstaller for every user"
+left "uninstalling it"
+echo "windows: per-user and per-machine installs, a refused upgrade and uninstall, an upgrade, a repair: each as it must be"

@@ -39,6 +39,15 @@ new_wine_prefix() {
         cat "$1.log" >&2
         return 1
     fi
+    # Wine links the user's Desktop, Documents and the like to the Unix home: folders of their own
+    # keep what the installer writes there inside the prefix.
+    local link
+    for link in "$WINEPREFIX/drive_c/users/$(id -un)"/*; do
+        if [ -L "$link" ]; then
+            rm "$link"
+            mkdir "$link"
+        fi
+    done
     cp /usr/share/fonts/truetype/arphic/uming.ttc /usr/share/fonts/truetype/wqy/wqy-microhei.ttc \
         "$WINEPREFIX/drive_c/windows/Fonts/"
     local reg="$WINEPREFIX/drive_c/faces.reg"
@@ -55,14 +64,24 @@ new_wine_prefix() {
     wine_wait
 }
 
-# The program folder the installer makes, as a Unix path.
-program_folder() {
-    echo "$WINEPREFIX/drive_c/Program Files/Vandrel"
+# installed_folder current|all — where the installer puts the program for the current user or
+# for every user, as a Unix path.
+installed_folder() {
+    if [ "$1" = all ]; then
+        echo "$WINEPREFIX/drive_c/Program Files/Vandrel"
+    else
+        echo "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Vandrel"
+    fi
 }
 
-# start_program PLATFORM — starts the installed program with the Qt platform given (such as
-# "windows") and sets PROGRAM_WINDOW to its window.
+# windows_path PATH — a Unix path inside the prefix as the Windows program sees it.
+windows_path() {
+    wine_alone winepath -w "$1" 2>/dev/null | tr -d '\r'
+}
+
+# start_program PLATFORM PROGRAM — starts an installed program (a Windows path) with the Qt
+# platform given (such as "windows") and sets PROGRAM_WINDOW to its window.
 start_program() {
-    QT_QPA_PLATFORM="$1" wine_alone 'C:\Program Files\Vandrel\vandrel.exe' >/dev/null 2>&1 &
+    QT_QPA_PLATFORM="$1" wine_alone "$2" >/dev/null 2>&1 &
     PROGRAM_WINDOW="$(find_window 'Vandrel设计')"
 }
