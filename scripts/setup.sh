@@ -43,6 +43,7 @@ test_packages=(
     g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user  # the calculation on other processors
     g++-mingw-w64-x86-64-posix nsis wine64 xz-utils zip unzip xclip fonts-dejavu-core  # Windows: build, installer, Wine
     reuse lintian appstream                 # licences of the tree, the package's and the metainfo's checks
+    wixl msitools faketime                  # the MSI package, its times fixed
 )
 
 case "$profile" in

@@ -6,6 +6,7 @@
 #
 #     build/windows/vandrel-<version>-win64.zip        the program folder, to unzip and run
 #     build/windows/vandrel-<version>-win64-setup.exe  its installer
+#     build/windows/vandrel-<version>-win64.msi        its MSI package, for company IT
 #
 # Qt for MinGW and the host tools of the same Qt (moc, rcc, uic and their CMake packages) are
 # unpacked from third_party/qt-6.4.2/; VANDREL_QT_MINGW (a prefix) may name another Qt for MinGW.
@@ -113,5 +114,9 @@ folders="$(find "$stage" -type d -printf '%P\n' | LC_ALL=C sort)"
 setup="$out/$name-setup.exe"
 makensis -V2 -INPUTCHARSET UTF8 -DFILES="$lists" -DOUTFILE="$(realpath -m "$setup")" "$build/app/vandrel.nsi"
 
+msi="$out/$name.msi"
+bash scripts/msi.sh "$version" "$stage" "$build/app/icons/vandrel.ico" "$msi"
+
 echo "windows: $zip ($(stat -c %s "$zip") bytes)"
 echo "windows: $setup ($(stat -c %s "$setup") bytes)"
+echo "windows: $msi ($(stat -c %s "$msi") bytes)"

@@ -100,7 +100,9 @@ key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Vandrel'
 shortcuts=("$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk"
     "$user_dir/Desktop/Vandrel设计.lnk"
     "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk"
-    "$drive/users/Public/Desktop/Vandrel设计.lnk")
+    "$drive/users/Public/Desktop/Vandrel设计.lnk"
+    "$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vandrel.lnk"
+    "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel.lnk")
 setup="$(realpath "$out/$name-setup.exe")"
 
 # A setup of the next patch version whose folder differs by one file, for the upgrade: the old
@@ -115,6 +117,9 @@ next_setup="$scratch/next/vandrel-$next_version-win64-setup.exe"
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$next_version" -DFILES="$scratch/next/files.nsh" \
     -DOUTFILE="$next_setup" "$build/app/vandrel.nsi" >/dev/null
 
+next_msi="$scratch/next/vandrel-$next_version-win64.msi"
+bash scripts/msi.sh "$next_version" "$next_stage" "$build/app/icons/vandrel.ico" "$next_msi"
+
 # setup PROGRAM ARGUMENT... — runs an installer or uninstaller; prints its exit status.
 setup() {
     local status=0
@@ -127,6 +132,18 @@ entry() {
     wine_alone reg export "$1\\$key" 'C:\entry.reg' /y >/dev/null 2>&1 || true
     if [ -f "$drive/entry.reg" ]; then iconv -f UTF-16 -t UTF-8 "$drive/entry.reg" | tr -d '\r' | grep '^"'; fi
 }
+# msi_entries — the Add/Remove Programs entries that Windows Installer made for the MSI: the
+# names and versions of the products named Vandrel.
+msi_entries() {
+    rm -f "$drive/all.reg"
+    wine_alone reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 'C:\all.reg' /y >/dev/null 2>&1 || true
+    [ -f "$drive/all.reg" ] || return 0
+    iconv -f UTF-16 -t UTF-8 "$drive/all.reg" | tr -d '\r' | awk '
+        /^\[/ { key = $0 }
+        /^"DisplayName"="Vandrel"$/ { named[key] = 1 }
+        /^"(DisplayVersion|Publisher|DisplayIcon)"=/ { values[key] = values[key] " " $0 }
+        END { for (k in named) print k values[k] }'
+}
 # left CASE — what the prefix holds of the program now: folders, shortcuts, entries.
 left() {
     local what=()
@@ -135,6 +152,7 @@ left() {
     for shortcut in "${shortcuts[@]}"; do
         [ -e "$shortcut" ] && what+=("${shortcut#"$drive/"}")
     done
+    [ -n "$(msi_entries)" ] && what+=("MSI entries: $(msi_entries | grep -o '"DisplayVersion"="[^"]*"' | paste -sd ' ')")
     for root in HKCU HKLM; do
         [ -n "$(entry "$root")" ] && what+=("$root entry $(entry "$root" | sed -n 's/^"DisplayVersion"="\(.*\)"$/\1/p')")
     done
@@ -237,4 +255,35 @@ left "a silent install for every user without the desktop shortcut"
 wine_wait
 nothing_left "the uninstaller for every user"
 left "uninstalling it"
-echo "windows: per-user and per-machine installs, a refused upgrade and uninstall, an upgrade, a repair: each as it must be"
+
+# The MSI, silently: per machine, then replaced by the next version's, then removed.
+msi="$(windows_path "$(realpath "$out/$name.msi")")"
+[ "$(setup msiexec /i "$msi" /qn)" = 0 ] || fail "msiexec /i failed"
+installed_files() {
+    diff <(cd "$2" && find . -type f | LC_ALL=C sort) <(cd "$1" && find . -type f | LC_ALL=C sort) \
+        || fail "$1 holds other files than $2"
+}
+installed_files "$machine_folder" "$folder"
+# Windows puts a per-machine package's shortcut in the common Start menu; Wine's Windows Installer
+# puts it in the installing user's.
+msi_shortcuts=("$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel.lnk"
+    "$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vandrel.lnk")
+[ -f "${msi_shortcuts[0]}" ] || [ -f "${msi_shortcuts[1]}" ] || fail "the MSI made no Start-menu shortcut"
+[ "$(msi_entries | wc -l)" = 1 ] || fail "the MSI made $(msi_entries | wc -l) Add/Remove Programs entries"
+for value in "\"DisplayVersion\"=\"$version\"" '"Publisher"="Vandrel"'; do
+    msi_entries | grep -qF "$value" || fail "the MSI's Add/Remove Programs entry lacks $value"
+done
+# Windows shows the entry's icon from ARPPRODUCTICON (Wine's entry has no DisplayIcon).
+msiinfo export "$out/$name.msi" Property | grep -q '^ARPPRODUCTICON	vandrel.ico' || fail "the MSI names no icon for its entry"
+left "msiexec /i $name.msi /qn"
+[ "$(setup msiexec /i "$(windows_path "$next_msi")" /qn)" = 0 ] || fail "the next version's MSI failed"
+installed_files "$machine_folder" "$next_stage"
+[ "$(msi_entries | wc -l)" = 1 ] && msi_entries | grep -qF "\"DisplayVersion\"=\"$next_version\"" \
+    || fail "after the major upgrade: $(msi_entries)"
+left "the $next_version MSI over it"
+[ "$(setup msiexec /x "$(windows_path "$next_msi")" /qn)" = 0 ] || fail "msiexec /x failed"
+wine_wait
+[ ! -e "$machine_folder" ] && [ ! -e "${msi_shortcuts[0]}" ] && [ ! -e "${msi_shortcuts[1]}" ] \
+    && [ -z "$(msi_entries)" ] || fail "msiexec /x left $(left "msiexec /x")"
+left "msiexec /x"
+echo "windows: per-user and per-machine installs, a refused upgrade and uninstall, an upgrade, a repair, the MSI and its major upgrade: each as it must be"
