@@ -111,6 +111,7 @@ private slots:
     void sectionPictureIsDrawnPixelTrue();
     void sectionPictureIsSharpAtEveryScale_data();
     void sectionPictureIsSharpAtEveryScale();
+    void songBoxesDrawTheirDigitsInSolidBlack_data();
     void songBoxesDrawTheirDigitsInSolidBlack();
     void exitClosesTheWindow();
 
@@ -892,17 +893,28 @@ void Form1Test::sectionPictureIsSharpAtEveryScale()
     }
 }
 
+void Form1Test::songBoxesDrawTheirDigitsInSolidBlack_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("125 %") << 1.25;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("175 %") << 1.75;
+}
+
 void Form1Test::songBoxesDrawTheirDigitsInSolidBlack()
 {
+    QFETCH(qreal, scale);
     // Smoothed hairline strokes come out grey and read as disabled text: inside its frame, each
-    // of the three boxes shows only its white ground and fully black ink.
+    // of the three boxes shows only its white ground and fully black ink, on any screen.
+    const int frame = qCeil(2 * scale) + 1; // a logical pixel's line may straddle two device pixels
     for (const QString name : {"TxtWind", "TxtDead", "TxtSpace"}) {
         QLineEdit* box = find<QLineEdit>(name);
         box->deselect();
-        const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image = renderedAt(box, scale);
         int ink = 0;
-        for (int y = 2; y < image.height() - 2; ++y)
-            for (int x = 2; x < image.width() - 2; ++x) {
+        for (int y = frame; y < image.height() - frame; ++y)
+            for (int x = frame; x < image.width() - frame; ++x) {
                 const QRgb c = image.pixel(x, y);
                 QVERIFY2(c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0),
                          qPrintable(QString("%1 (%2, %3): #%4").arg(name).arg(x).arg(y).arg(c & 0xFFFFFF, 6, 16)));
