@@ -3,20 +3,24 @@
 # SPDX-License-Identifier: MIT
 
 # Starts the real window on a virtual display, presses "计算" with xdotool and saves what the
-# user sees to docs/form1.png (or the path given).
+# user sees to docs/form1.png (or the path given). A scale, such as 1.25, shows the window as a
+# screen of that many device pixels to a pixel does (QT_SCALE_FACTOR), on a screen as much larger.
+#
+#     screenshot.sh [OUT] [SCALE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-docs/form1.png}"
+scale="${2:-1}"
 
 source scripts/virtual_display.sh
 build_release vandrel
-start_virtual_display 640x520
-build/release/app/vandrel &
+start_virtual_display "$(awk -v s="$scale" 'BEGIN { printf "%dx%d", 640 * s + 0.5, 520 * s + 0.5 }')"
+QT_SCALE_FACTOR="$scale" build/release/app/vandrel &
 app=$!
 trap 'kill "$app" "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 window="$(find_window 'Vandrel')"
 sleep 0.5
-click_control "$window" Command1
+click_control "$window" Command1 "$scale"
 sleep 0.5
 mkdir -p "$(dirname "$out")"
 import -window "$window" "$out"

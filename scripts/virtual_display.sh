@@ -51,11 +51,11 @@ find_window() {
     return 1
 }
 
-# click_control WINDOW NAME — clicks the middle of a control of the calculator's window. With no
-# window manager the client area sits at the window's top-left corner; the places are the
-# controls' twip rectangles at 15 twips a pixel.
+# click_control WINDOW NAME [SCALE] — clicks the middle of a control of the calculator's window.
+# With no window manager the client area sits at the window's top-left corner; the places are the
+# controls' twip rectangles at 15 twips a pixel, times SCALE (QT_SCALE_FACTOR, or dpi / 96).
 click_control() {
-    local x y
+    local x y scale="${3:-1}"
     case "$2" in
     Command1) x=322 y=430 ;;      # 计算, (4065, 6225) 1575 × 495
     Command2) x=437 y=430 ;;      # 退出, (5790, 6225)
@@ -69,5 +69,7 @@ click_control() {
         return 1
         ;;
     esac
+    x="$(awk -v v="$x" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }')"
+    y="$(awk -v v="$y" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }')"
     xdotool mousemove --window "$1" "$x" "$y" click 1
 }

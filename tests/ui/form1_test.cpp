@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The real window, driven offscreen the way a user drives it.
+#include "ui/clock_icon.h"
 #include "ui/form1.h"
 #include "ui/section_picture.h"
 #include "tests/ui/dialog_catcher.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -19,12 +21,56 @@
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 #include <memory>
 
 namespace {
 
 const QStringList resultBoxes = {"TxtStressx", "TxtStressy", "TxtDeflection", "TxtRatio", "TxtDeadweight"};
+
+// A drawing as checked in under tests/ui/reference, looked at and found to match its description.
+QImage reference(const QString& name)
+{
+    QImage image(QStringLiteral(":/reference/%1.png").arg(name));
+    if (image.isNull())
+        qFatal("no reference image %s", qPrintable(name));
+    return image;
+}
+
+// A widget as a screen of `scale` device pixels to a pixel shows it. Rendered whole, a control
+// inside the window starts where the screen puts it, between two device pixels at 125 %.
+QImage renderedAt(QWidget* widget, qreal scale)
+{
+    QImage image(qCeil(widget->width() * scale), qCeil(widget->height() * scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::magenta);
+    widget->render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// The first pixel, row by row, at which a drawing differs from its reference; empty when none does.
+QString firstDifference(const QImage& drawn, const QImage& expected)
+{
+    if (drawn.size() != expected.size())
+        return QStringLiteral("%1 × %2 pixels, reference %3 × %4")
+            .arg(drawn.width())
+            .arg(drawn.height())
+            .arg(expected.width())
+            .arg(expected.height());
+    const QImage a = drawn.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return QStringLiteral("(%1, %2) is #%3, reference #%4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(a.pixel(x, y), 8, 16, QChar('0'))
+                    .arg(b.pixel(x, y), 8, 16, QChar('0'));
+    return {};
+}
 
 } // namespace
 
@@ -60,7 +106,12 @@ private slots:
     void longResultsAreNarrowedShortOnesAreNot();
     void boxesCarryAccessibleNames_data();
     void boxesCarryAccessibleNames();
+    void drawingsMatchTheirReferences_data();
+    void drawingsMatchTheirReferences();
     void sectionPictureIsDrawnPixelTrue();
+    void sectionPictureIsSharpAtEveryScale_data();
+    void sectionPictureIsSharpAtEveryScale();
+    void songBoxesDrawTheirDigitsInSolidBlack_data();
     void songBoxesDrawTheirDigitsInSolidBlack();
     void exitClosesTheWindow();
 
@@ -643,10 +694,27 @@ void Form1Test::boxesCarryAccessibleNames()
     QCOMPARE(find(box)->accessibleName(), accessibleName);
 }
 
+// Pixel for pixel: a line moved by one pixel, a letter's dot or a colour of the icon changed, is
+// a different drawing.
+void Form1Test::drawingsMatchTheirReferences_data()
+{
+    QTest::addColumn<QImage>("drawn");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("section picture") << ui::sectionPicture() << "section_picture";
+    QTest::newRow("clock 16") << ui::clockImage(16) << "clock_16";
+    QTest::newRow("clock 32") << ui::clockImage(32) << "clock_32";
+}
+
+void Form1Test::drawingsMatchTheirReferences()
+{
+    QFETCH(QImage, drawn);
+    QFETCH(QString, name);
+    QCOMPARE(firstDifference(drawn, reference(name)), QString());
+}
+
 void Form1Test::sectionPictureIsDrawnPixelTrue()
 {
     const QImage picture = ui::sectionPicture();
-    QCOMPARE(picture.size(), QSize(121, 141));
     const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), blue = qRgb(0, 0, 255);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
@@ -654,40 +722,199 @@ void Form1Test::sectionPictureIsDrawnPixelTrue()
             QVERIFY2(c == white || c == black || c == blue, qPrintable(QString("(%1, %2)").arg(x).arg(y)));
         }
 
-    // As shown in the window: inside a two-pixel border, unscaled.
+    // The box: a sunken border, darker than the window's face above and to the left.
     const QImage shown = find("Picture1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), QSize(125, 145));
-    const auto at = [&](int x, int y) { return shown.pixel(x + 2, y + 2); };
-    QCOMPARE(at(53, 67), blue); // where the centre lines cross
-    QCOMPARE(at(30, 67), blue); // on a dash of x-x
-    QCOMPARE(at(53, 20), blue); // on a dash of y-y above the section
-    for (const QPoint corner :
-         {QPoint(14, 27), QPoint(92, 27), QPoint(14, 32), QPoint(92, 32), QPoint(14, 102), QPoint(92, 107)})
-        QCOMPARE(at(corner.x(), corner.y()), black);
-    QCOMPARE(at(52, 80), black); // web
-    QCOMPARE(at(54, 80), black);
-    QCOMPARE(at(30, 29), white);  // inside the top flange's outline
-    QCOMPARE(at(107, 67), black); // dimension line h
-    QCOMPARE(at(40, 117), black); // dimension line b
-    QCOMPARE(at(0, 0), white);
-    QCOMPARE(at(120, 140), white);
-    // The border is sunken: darker than the window's face above and to the left.
     const int face = qGray(m_form->palette().window().color().rgb());
     for (const QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(0, 100), QPoint(1, 60), QPoint(100, 1)})
         QVERIFY2(qGray(shown.pixel(p)) < face, qPrintable(QString("(%1, %2)").arg(p.x()).arg(p.y())));
 }
 
+namespace {
+
+// A line of the section picture in its own pixels, along x or y, both ends included, kept two
+// pixels clear of the lines that cross or touch it.
+struct Stroke {
+    const char* name;
+    QPoint from, to;
+    QRgb colour;
+    bool edge;   // an edge of the section; the others are the drawing's thin lines
+    bool dashed; // a centre line, with gaps
+};
+
+// How wide the run of the line's colour across it is, at each device pixel along it, picture
+// pixel (0, 0) standing at `origin`: the run nearest to where the line belongs; -1 for none.
+QList<int> widthsAlong(const QImage& shown, QPoint origin, qreal scale, const Stroke& stroke)
+{
+    const bool vertical = stroke.from.x() == stroke.to.x();
+    const auto onScreen = [&](int picture, int base) { return base + picture * scale; };
+    const qreal middle = vertical ? onScreen(stroke.from.x(), origin.x()) + scale / 2
+                                  : onScreen(stroke.from.y(), origin.y()) + scale / 2;
+    // From the middle of its first pixel to the middle of its last: a thin line need not fill
+    // its end pixels' whole room.
+    const int base = vertical ? origin.y() : origin.x();
+    const int first = qCeil(onScreen(vertical ? stroke.from.y() : stroke.from.x(), base) + scale / 2 - 0.5);
+    const int last = qFloor(onScreen(vertical ? stroke.to.y() : stroke.to.x(), base) + scale / 2 - 0.5);
+    QList<int> widths;
+    for (int along = first; along <= last; ++along) {
+        const auto inked = [&](int across) {
+            return (vertical ? shown.pixel(across, along) : shown.pixel(along, across)) == stroke.colour;
+        };
+        int hit = -1;
+        for (int distance = 0; distance <= 2 && hit < 0; ++distance)
+            for (const int across : {qFloor(middle) - distance, qFloor(middle) + distance})
+                if (hit < 0 && inked(across))
+                    hit = across;
+        if (hit < 0) {
+            widths << -1;
+            continue;
+        }
+        int low = hit, high = hit;
+        while (inked(low - 1))
+            --low;
+        while (inked(high + 1))
+            ++high;
+        widths << high - low + 1;
+    }
+    return widths;
+}
+
+// Whether `letters` (a block of the 100 % picture, clear of every line) stand in `shown` enlarged
+// to square dots of a whole number of device pixels, within two device pixels of `place`, and
+// still clear of the lines by a white device pixel all round.
+bool drawnInWholeDots(const QImage& shown, QPoint place, const QImage& letters)
+{
+    for (int dot = 1; dot <= 3; ++dot) {
+        QImage expected(letters.size() * dot + QSize(2, 2), QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(
+            1, 1, letters.scaled(letters.size() * dot, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        const QPoint centred = place - QPoint(expected.width(), expected.height()) / 2;
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (firstDifference(shown.copy(QRect(centred + QPoint(dx, dy), expected.size())), expected).isEmpty())
+                    return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void Form1Test::sectionPictureIsSharpAtEveryScale_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("125 %") << 1.25;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("175 %") << 1.75;
+    QTest::newRow("200 %") << 2.0;
+}
+
+// Scaling the bitmap by 1.25, 1.5 or 1.75 draws some lines one device pixel wide and others two,
+// and thins the small letters to specks. The picture must keep every line one width along its
+// length, the same for all edges of the section and for all thin lines, and its letters square
+// dots; at whole scales it is the approved picture with every pixel a square block.
+void Form1Test::sectionPictureIsSharpAtEveryScale()
+{
+    QFETCH(qreal, scale);
+    const QImage shown = renderedAt(m_form.get(), scale);
+    const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), blue = qRgb(0, 0, 255);
+
+    // The picture's top-left corner: its white ground reaches to the border.
+    const QPointF inside = QPointF(find("Picture1")->pos() + QPoint(4, 4)) * scale;
+    QPoint origin = inside.toPoint();
+    QCOMPARE(shown.pixel(origin), white);
+    while (shown.pixel(origin.x() - 1, origin.y()) == white)
+        origin.rx()--;
+    while (shown.pixel(origin.x(), origin.y() - 1) == white)
+        origin.ry()--;
+
+    const QImage approved = reference("section_picture");
+    if (scale == qFloor(scale)) {
+        const QImage enlarged = approved.scaled(approved.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QCOMPARE(firstDifference(shown.copy(QRect(origin, enlarged.size())), enlarged), QString());
+        return;
+    }
+
+    const Stroke strokes[] = {
+        {"top flange, top edge", {16, 27}, {90, 27}, black, true, false},
+        {"top flange, lower edge, left", {16, 32}, {49, 32}, black, true, false},
+        {"top flange, lower edge, right", {57, 32}, {90, 32}, black, true, false},
+        {"bottom flange, upper edge", {26, 102}, {49, 102}, black, true, false},
+        {"bottom flange, lower edge", {26, 107}, {90, 107}, black, true, false},
+        {"top flange, left end", {14, 29}, {14, 30}, black, true, false},
+        {"top flange, right end", {92, 29}, {92, 30}, black, true, false},
+        {"bottom flange, right end", {92, 104}, {92, 105}, black, true, false},
+        {"web, left, above tw", {52, 35}, {52, 57}, black, true, false},
+        {"web, left, below tw", {52, 67}, {52, 99}, black, true, false},
+        {"web, right", {54, 67}, {54, 99}, black, true, false},
+        {"dimension line h", {107, 30}, {107, 104}, black, false, false},
+        {"dimension line b", {17, 117}, {89, 117}, black, false, false},
+        {"tw arrow, left", {44, 62}, {46, 62}, black, false, false},
+        {"tw arrow, right", {60, 62}, {62, 62}, black, false, false},
+        {"tf arrow, above", {22, 95}, {22, 97}, black, false, false},
+        {"tf arrow, below", {22, 112}, {22, 114}, black, false, false},
+        {"y-y in the web, above x-x", {53, 34}, {53, 64}, blue, false, false},
+        {"y-y in the web, below x-x", {53, 70}, {53, 100}, blue, false, false},
+        {"y-y above", {53, 10}, {53, 24}, blue, false, true},
+        {"y-y below", {53, 110}, {53, 135}, blue, false, true},
+        {"x-x left", {10, 67}, {49, 67}, blue, false, true},
+        {"x-x right", {57, 67}, {99, 67}, blue, false, true},
+    };
+    QMap<int, QString> edgeWidths, thinWidths; // each width drawn, with the first line drawn so
+    for (const Stroke& stroke : strokes) {
+        const QList<int> widths = widthsAlong(shown, origin, scale, stroke);
+        QVERIFY2(!widths.isEmpty() && widths.count(-1) < widths.size(), stroke.name);
+        for (const int width : widths) {
+            QVERIFY2(width > 0 || stroke.dashed, qPrintable(QString("%1 has a gap").arg(stroke.name)));
+            QMap<int, QString>& seen = stroke.edge ? edgeWidths : thinWidths;
+            if (width > 0 && !seen.contains(width))
+                seen.insert(width, stroke.name);
+        }
+    }
+    const auto describe = [](const QMap<int, QString>& widths) {
+        QStringList parts;
+        for (auto it = widths.begin(); it != widths.end(); ++it)
+            parts << QString("%1 px (%2)").arg(it.key()).arg(it.value());
+        return parts.join(", ");
+    };
+    QVERIFY2(edgeWidths.size() == 1, qPrintable(describe(edgeWidths)));
+    QVERIFY2(thinWidths.size() == 1, qPrintable(describe(thinWidths)));
+
+    // Each label where it stands at 100 %, in the picture's pixels: y, y, x, x, h, b, tw and tf.
+    const QRect labels[] = {
+        {56, 8, 5, 7},   {56, 129, 5, 7}, {10, 58, 5, 7},  {95, 58, 5, 7},
+        {109, 65, 7, 5}, {56, 120, 5, 7}, {64, 56, 11, 7}, {19, 83, 7, 11},
+    };
+    for (const QRect& letters : labels) {
+        const QPointF centre = QPointF(letters.center()) + QPointF(0.5, 0.5);
+        QVERIFY2(drawnInWholeDots(shown, origin + (centre * scale).toPoint(), approved.copy(letters)),
+                 qPrintable(QString("letters at (%1, %2)").arg(letters.x()).arg(letters.y())));
+    }
+}
+
+void Form1Test::songBoxesDrawTheirDigitsInSolidBlack_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("125 %") << 1.25;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("175 %") << 1.75;
+}
+
 void Form1Test::songBoxesDrawTheirDigitsInSolidBlack()
 {
+    QFETCH(qreal, scale);
     // Smoothed hairline strokes come out grey and read as disabled text: inside its frame, each
-    // of the three boxes shows only its white ground and fully black ink.
+    // of the three boxes shows only its white ground and fully black ink, on any screen.
+    const int frame = qCeil(2 * scale) + 1; // a logical pixel's line may straddle two device pixels
     for (const QString name : {"TxtWind", "TxtDead", "TxtSpace"}) {
         QLineEdit* box = find<QLineEdit>(name);
         box->deselect();
-        const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image = renderedAt(box, scale);
         int ink = 0;
-        for (int y = 2; y < image.height() - 2; ++y)
-            for (int x = 2; x < image.width() - 2; ++x) {
+        for (int y = frame; y < image.height() - frame; ++y)
+            for (int x = frame; x < image.width() - frame; ++x) {
                 const QRgb c = image.pixel(x, y);
                 QVERIFY2(c == qRgb(255, 255, 255) || c == qRgb(0, 0, 0),
                          qPrintable(QString("%1 (%2, %3): #%4").arg(name).arg(x).arg(y).arg(c & 0xFFFFFF, 6, 16)));
