@@ -210,16 +210,17 @@ public:
         };
         band(direction > 0 ? tail : tail + w, point, 0);
         for (int step = 0; step <= 2; ++step)
-            band(point - direction * step * m_dot, point - direction * (step + 1) * m_dot, step * m_dot);
+            band(point - (direction * step * m_dot), point - (direction * (step + 1) * m_dot), step * m_dot);
     }
 
     void draw(const Label& label)
     {
-        const int length = static_cast<int>(label.letters.size()) * glyphAdvance - 1;
+        const int length = (static_cast<int>(label.letters.size()) * glyphAdvance) - 1;
         const QSize dots = label.sideways ? QSize(glyphHeight, length) : QSize(length, glyphHeight);
         // Centred where the letters stand in the picture.
-        const QPoint corner(qRound((label.topLeft.x() + dots.width() / 2.0) * m_scale - dots.width() * m_dot / 2.0),
-                            qRound((label.topLeft.y() + dots.height() / 2.0) * m_scale - dots.height() * m_dot / 2.0));
+        const QPoint corner(
+            qRound(((label.topLeft.x() + dots.width() / 2.0) * m_scale) - (dots.width() * m_dot / 2.0)),
+            qRound(((label.topLeft.y() + dots.height() / 2.0) * m_scale) - (dots.height() * m_dot / 2.0)));
         int along = 0;
         for (const char letter : label.letters) {
             const Glyph& g = glyphFor(letter);
@@ -240,7 +241,7 @@ private:
 
     // First device pixel of a band `w` wide that stands for picture row or column `c`: centred
     // on the picture pixel's centre, rounding halfway cases down and to the right.
-    int start(int c, int w) const { return qFloor((c + 0.5) * m_scale - w / 2.0 + 0.5); }
+    int start(int c, int w) const { return qFloor(((c + 0.5) * m_scale) - (w / 2.0) + 0.5); }
 
     void fill(const QRect& r, QRgb colour)
     {
@@ -303,12 +304,12 @@ void SectionPictureBox::paintEvent(QPaintEvent* /*event*/)
     const int l = box.left(), t = box.top(), r = box.right() + 1, b = box.bottom() + 1;
     band(l, t, box.width(), line, pal.dark());
     band(l, t, line, box.height(), pal.dark());
-    band(l + line, t + line, box.width() - 2 * line, line, pal.shadow());
-    band(l + line, t + line, line, box.height() - 2 * line, pal.shadow());
+    band(l + line, t + line, box.width() - (2 * line), line, pal.shadow());
+    band(l + line, t + line, line, box.height() - (2 * line), pal.shadow());
     band(l, b - line, box.width(), line, pal.light());
     band(r - line, t, line, box.height(), pal.light());
-    band(l + line, b - 2 * line, box.width() - 2 * line, line, pal.midlight());
-    band(r - 2 * line, t + line, line, box.height() - 2 * line, pal.midlight());
+    band(l + line, b - (2 * line), box.width() - (2 * line), line, pal.midlight());
+    band(r - (2 * line), t + line, line, box.height() - (2 * line), pal.midlight());
 
     // The picture at the top left of the inside; whatever the rounding leaves over is its ground.
     const QRect inside = box.adjusted(2 * line, 2 * line, -2 * line, -2 * line);
