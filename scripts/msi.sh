@@ -4,7 +4,9 @@
 
 # Packs a Windows program folder as an MSI with Debian's wixl (app/vandrel.wxs):
 #
-#     msi.sh VERSION PROGRAM_FOLDER ICON OUTPUT.msi
+#     msi.sh VERSION PROGRAM_FOLDER ICON NAMER OUTPUT.msi
+#
+# NAMER is the build's msi_product_name.exe, which gives the product its Chinese name under Wine.
 #
 # The same folder gives the same bytes: the product and package codes follow from the version,
 # and the database's times are SOURCE_DATE_EPOCH (wixl and msibuild run under faketime, since
@@ -12,7 +14,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo="$PWD"
-version="$1" folder="$(realpath "$2")" icon="$(realpath "$3")" output="$(realpath -m "$4")"
+version="$1" folder="$(realpath "$2")" icon="$(realpath "$3")" namer="$(realpath "$4")" output="$(realpath -m "$5")"
 epoch="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
 
 # guid NAME — a GUID of its own for each name, the same every time.
@@ -33,4 +35,7 @@ cp "$icon" "$work/vandrel.ico"
     -D SourceDir=folder -D Icon=vandrel.ico -o package.msi "$repo/app/vandrel.wxs" files.wxs)
 # The package code in the summary information, which wixl draws at random.
 faketime "@$epoch" msibuild "$work/package.msi" -s "Vandrel $version" Vandrel "x64;2052" "{$(guid "package $version")}"
+# wixl and msibuild crash on Chinese text; Windows Installer itself, under Wine, writes it.
+printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
+cmake/wine-run.sh --alone "$namer" "Z:$work/package.msi" "Z:$work" "$(sed -n 's/^set(VANDREL_PRODUCT_NAME "\(.*\)")$/\1/p' CMakeLists.txt)"
 mv "$work/package.msi" "$output"

@@ -115,7 +115,7 @@ setup="$out/$name-setup.exe"
 makensis -V2 -INPUTCHARSET UTF8 -DFILES="$lists" -DOUTFILE="$(realpath -m "$setup")" "$build/app/vandrel.nsi"
 
 msi="$out/$name.msi"
-bash scripts/msi.sh "$version" "$stage" "$build/app/icons/vandrel.ico" "$msi"
+WINEPREFIX="$(realpath -m "$out/wine-build")" bash scripts/msi.sh "$version" "$stage" "$build/app/icons/vandrel.ico" "$build/msi_product_name.exe" "$msi"
 
 echo "windows: $zip ($(stat -c %s "$zip") bytes)"
 echo "windows: $setup ($(stat -c %s "$setup") bytes)"

@@ -100,9 +100,7 @@ key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Vandrel'
 shortcuts=("$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk"
     "$user_dir/Desktop/Vandrel设计.lnk"
     "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk"
-    "$drive/users/Public/Desktop/Vandrel设计.lnk"
-    "$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vandrel.lnk"
-    "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel.lnk")
+    "$drive/users/Public/Desktop/Vandrel设计.lnk")
 setup="$(realpath "$out/$name-setup.exe")"
 
 # A setup of the next patch version whose folder differs by one file, for the upgrade: the old
@@ -118,7 +116,7 @@ makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$next_version" -DFILES="$scratch/next
     -DOUTFILE="$next_setup" "$build/app/vandrel.nsi" >/dev/null
 
 next_msi="$scratch/next/vandrel-$next_version-win64.msi"
-bash scripts/msi.sh "$next_version" "$next_stage" "$build/app/icons/vandrel.ico" "$next_msi"
+bash scripts/msi.sh "$next_version" "$next_stage" "$build/app/icons/vandrel.ico" "$build/msi_product_name.exe" "$next_msi"
 
 # setup PROGRAM ARGUMENT... — runs an installer or uninstaller; prints its exit status.
 setup() {
@@ -133,14 +131,14 @@ entry() {
     if [ -f "$drive/entry.reg" ]; then iconv -f UTF-16 -t UTF-8 "$drive/entry.reg" | tr -d '\r' | grep '^"'; fi
 }
 # msi_entries — the Add/Remove Programs entries that Windows Installer made for the MSI: the
-# names and versions of the products named Vandrel.
+# keys and values of the products named Vandrel设计.
 msi_entries() {
     rm -f "$drive/all.reg"
     wine_alone reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 'C:\all.reg' /y >/dev/null 2>&1 || true
     [ -f "$drive/all.reg" ] || return 0
     iconv -f UTF-16 -t UTF-8 "$drive/all.reg" | tr -d '\r' | awk '
         /^\[/ { key = $0 }
-        /^"DisplayName"="Vandrel"$/ { named[key] = 1 }
+        /^"DisplayName"="Vandrel设计"$/ && key ~ /\\{[0-9A-F-]+\}\]$/ { named[key] = 1 }
         /^"(DisplayVersion|Publisher|DisplayIcon)"=/ { values[key] = values[key] " " $0 }
         END { for (k in named) print k values[k] }'
 }
@@ -266,8 +264,8 @@ installed_files() {
 installed_files "$machine_folder" "$folder"
 # Windows puts a per-machine package's shortcut in the common Start menu; Wine's Windows Installer
 # puts it in the installing user's.
-msi_shortcuts=("$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel.lnk"
-    "$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vandrel.lnk")
+msi_shortcuts=("$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk"
+    "$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vandrel设计.lnk")
 [ -f "${msi_shortcuts[0]}" ] || [ -f "${msi_shortcuts[1]}" ] || fail "the MSI made no Start-menu shortcut"
 [ "$(msi_entries | wc -l)" = 1 ] || fail "the MSI made $(msi_entries | wc -l) Add/Remove Programs entries"
 for value in "\"DisplayVersion\"=\"$version\"" '"Publisher"="Vandrel"'; do
