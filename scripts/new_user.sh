@@ -64,4 +64,16 @@ start=$SECONDS
 in_root bash -c 'cd /root/vandrel && bash .ci/run'
 status=$?
 echo "new user: test command ended with status $status after $((SECONDS - start)) s, one core kept busy"
+
+# A package built on Debian 12 (this machine's, when it is one) installs and runs on Debian 13.
+deb="$(ls build/release/vandrel_*_amd64.deb 2>/dev/null | head -n 1)"
+if [ "$release" = trixie ] && grep -q '^12' /etc/debian_version && [ -n "$deb" ]; then
+    cp "$deb" "$root/tmp/debian12.deb"
+    in_root apt-get install -y /tmp/debian12.deb >"$root.deb.log" 2>&1 || { echo "new user: the Debian 12 package does not install" >&2; exit 1; }
+    running=0
+    in_root env QT_QPA_PLATFORM=offscreen timeout 3 /usr/bin/vandrel >/dev/null 2>&1 || running=$?
+    in_root apt-get remove -y vandrel >>"$root.deb.log" 2>&1
+    [ "$running" -eq 124 ] || { echo "new user: the Debian 12 package's program exited with status $running" >&2; exit 1; }
+    echo "new user: $(basename "$deb") built on Debian 12 installs on Debian 13 and runs"
+fi
 exit "$status"
