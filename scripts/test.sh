@@ -46,7 +46,7 @@ other_processors() {
     bash scripts/cross_arch.sh build/release | tee -a /dev/stderr >>"$notes"
 }
 
-# The Windows zip and installer, and under Wine the tests, the same digits, the installed window.
+# The Windows zip, installer and MSI, and under Wine the tests, the same digits, the installers.
 windows_build_and_tests() {
     bash scripts/windows.sh | tee -a /dev/stderr | grep '^windows: ' >>"$notes"
     bash scripts/windows_test.sh build/release | tee -a /dev/stderr >>"$notes"
