@@ -29,8 +29,12 @@ trap 'rm -rf "$work"' EXIT
 # wixl takes file names relative to where it runs.
 ln -s "$folder" "$work/folder"
 cp "$icon" "$work/vandrel.ico"
+# wixl-heat names folders by a hash of their absolute path: numbered in order instead, they are
+# named alike wherever the build runs.
 (cd "$work" && find folder/ -type f | LC_ALL=C sort \
-    | wixl-heat --prefix folder/ --directory-ref INSTALLDIR --component-group ProgramFiles --var var.SourceDir >files.wxs)
+    | wixl-heat --prefix folder/ --directory-ref INSTALLDIR --component-group ProgramFiles --var var.SourceDir \
+    | awk '{ while (match($0, /Id="dir[0-9A-F]+"/)) { $0 = substr($0, 1, RSTART - 1) "Id=\"folder" ++n "\"" substr($0, RSTART + RLENGTH) } print }' \
+        >files.wxs)
 (cd "$work" && faketime "@$epoch" wixl --arch x64 -D Version="$version" -D ProductCode="$(guid "product $version")" \
     -D SourceDir=folder -D Icon=vandrel.ico -o package.msi "$repo/app/vandrel.wxs" files.wxs)
 # The package code in the summary information, which wixl draws at random.
