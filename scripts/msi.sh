@@ -16,6 +16,10 @@ cd "$(dirname "$0")/.."
 repo="$PWD"
 version="$1" folder="$(realpath "$2")" icon="$(realpath "$3")" namer="$(realpath "$4")" output="$(realpath -m "$5")"
 epoch="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
+# The cabinet inside stores its files' times as local times: in UTC they are the same everywhere.
+export TZ=UTC
+# faketime would shift the files' times read by stat() as well, by however far the clock is set back.
+export NO_FAKE_STAT=1
 
 # guid NAME — a GUID of its own for each name, the same every time.
 guid() {
