@@ -124,6 +124,8 @@ setup() {
     wine_alone "$@" >/dev/null 2>&1 || status=$?
     echo "$status"
 }
+# grep -q reads no further than its match: fed by a pipe under pipefail, the writer's broken
+# pipe would count as a failure. Its input comes from a string instead, here and below.
 # entry ROOT — the Add/Remove Programs entry under HKLM or HKCU, one "name"="value" a line.
 entry() {
     rm -f "$drive/entry.reg"
@@ -168,7 +170,7 @@ installed_as() {
     for value in '"DisplayName"="Vandrel设计"' "\"DisplayVersion\"=\"$3\"" '"Publisher"="Vandrel"' \
         "\"DisplayIcon\"=\"${windows_folder//\\/\\\\}\\\\vandrel.exe,0\"" \
         "\"UninstallString\"=\"\\\"${windows_folder//\\/\\\\}\\\\uninstall.exe\\\"\""; do
-        entry "$2" | grep -qxF "$value" || fail "the $2 entry lacks $value"
+        grep -qxF "$value" <<<"$(entry "$2")" || fail "the $2 entry lacks $value"
     done
 }
 nothing_left() {
@@ -185,7 +187,7 @@ nothing_left() {
 installed_as "$user_folder" HKCU "$version" "$folder"
 [ -z "$(entry HKLM)" ] && [ ! -e "$machine_folder" ] || fail "the install for the current user wrote under Program Files or HKLM"
 [ -f "${shortcuts[0]}" ] && [ -f "${shortcuts[1]}" ] || fail "no Start-menu or desktop shortcut for the current user"
-strings -el "${shortcuts[0]}" | grep -qi 'Programs\\vandrel\\vandrel.exe' || fail "the shortcut does not start vandrel.exe"
+grep -qi 'Programs\\vandrel\\vandrel.exe' <<<"$(strings -el "${shortcuts[0]}")" || fail "the shortcut does not start vandrel.exe"
 left "a silent install"
 
 # The installed program's window calculates the defaults.
@@ -269,14 +271,14 @@ msi_shortcuts=("$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Vandrel
 [ -f "${msi_shortcuts[0]}" ] || [ -f "${msi_shortcuts[1]}" ] || fail "the MSI made no Start-menu shortcut"
 [ "$(msi_entries | wc -l)" = 1 ] || fail "the MSI made $(msi_entries | wc -l) Add/Remove Programs entries"
 for value in "\"DisplayVersion\"=\"$version\"" '"Publisher"="Vandrel"'; do
-    msi_entries | grep -qF "$value" || fail "the MSI's Add/Remove Programs entry lacks $value"
+    grep -qF "$value" <<<"$(msi_entries)" || fail "the MSI's Add/Remove Programs entry lacks $value"
 done
 # Windows shows the entry's icon from ARPPRODUCTICON (Wine's entry has no DisplayIcon).
-msiinfo export "$out/$name.msi" Property | grep -q '^ARPPRODUCTICON	vandrel.ico' || fail "the MSI names no icon for its entry"
+grep -q '^ARPPRODUCTICON	vandrel.ico' <<<"$(msiinfo export "$out/$name.msi" Property)" || fail "the MSI names no icon for its entry"
 left "msiexec /i $name.msi /qn"
 [ "$(setup msiexec /i "$(windows_path "$next_msi")" /qn)" = 0 ] || fail "the next version's MSI failed"
 installed_files "$machine_folder" "$next_stage"
-[ "$(msi_entries | wc -l)" = 1 ] && msi_entries | grep -qF "\"DisplayVersion\"=\"$next_version\"" \
+[ "$(msi_entries | wc -l)" = 1 ] && grep -qF "\"DisplayVersion\"=\"$next_version\"" <<<"$(msi_entries)" \
     || fail "after the major upgrade: $(msi_entries)"
 left "the $next_version MSI over it"
 [ "$(setup msiexec /x "$(windows_path "$next_msi")" /qn)" = 0 ] || fail "msiexec /x failed"
