@@ -159,11 +159,16 @@ left() {
     local IFS=';'
     echo "windows: after $1: ${what[*]:-nothing}" | sed 's/;/; /g'
 }
-# installed_as FOLDER ROOT VERSION STAGE — the folder holds exactly the stage's files and the
+# installed_files FOLDER STAGE — the folder holds exactly the stage's files (and, from the setup,
+# its uninstaller).
+installed_files() {
+    diff <(cd "$2" && find . -type f | LC_ALL=C sort) <(cd "$1" && find . -type f ! -name uninstall.exe | LC_ALL=C sort) \
+        || fail "$1 holds other files than $2"
+}
+# installed_as FOLDER ROOT VERSION STAGE — the setup installed the stage's files and the
 # uninstaller, and the root's entry names that version and folder.
 installed_as() {
-    diff <(cd "$4" && find . -type f | LC_ALL=C sort) <(cd "$1" && find . -type f ! -name uninstall.exe | LC_ALL=C sort) \
-        || fail "$1 holds other files than version $3"
+    installed_files "$1" "$4"
     [ -f "$1/uninstall.exe" ] || fail "no uninstaller in $1"
     local windows_folder
     windows_folder="$(windows_path "$1")"
@@ -259,10 +264,6 @@ left "uninstalling it"
 # The MSI, silently: per machine, then replaced by the next version's, then removed.
 msi="$(windows_path "$(realpath "$out/$name.msi")")"
 [ "$(setup msiexec /i "$msi" /qn)" = 0 ] || fail "msiexec /i failed"
-installed_files() {
-    diff <(cd "$2" && find . -type f | LC_ALL=C sort) <(cd "$1" && find . -type f | LC_ALL=C sort) \
-        || fail "$1 holds other files than $2"
-}
 installed_files "$machine_folder" "$folder"
 # Windows puts a per-machine package's shortcut in the common Start menu; Wine's Windows Installer
 # puts it in the installing user's.
