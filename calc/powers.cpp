@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -25,7 +24,7 @@ constexpr int exponentBias = 1023;
 
 double fromBits(std::uint64_t bits)
 {
-    return std::bit_cast<double>(bits);
+    return bitCast<double>(bits);
 }
 
 // 2^e for e in the normal range.
@@ -66,7 +65,7 @@ DoubleDouble exactSum(double hi, double lo)
 
 bool isPowerOfTwo(double x)
 {
-    return (std::bit_cast<std::uint64_t>(x) & fractionMask) == 0;
+    return (bitCast<std::uint64_t>(x) & fractionMask) == 0;
 }
 
 // The rounded value of a positive normal result hi + lo (hi = hi + lo rounded) whose distance
@@ -74,7 +73,7 @@ bool isPowerOfTwo(double x)
 // neighbour lies within that distance, or 0 when it cannot tell.
 double roundedIfClear(DoubleDouble v)
 {
-    const int exponent = static_cast<int>(std::bit_cast<std::uint64_t>(v.hi) >> 52) - exponentBias;
+    const int exponent = static_cast<int>(bitCast<std::uint64_t>(v.hi) >> 52) - exponentBias;
     double halfGap = powerOfTwo(exponent - 53); // half the distance to the next double up
     if (v.lo < 0 && isPowerOfTwo(v.hi))
         halfGap /= 2; // the doubles below a power of two are twice as dense
@@ -220,7 +219,7 @@ struct Binary {
 
 Binary decompose(double x)
 {
-    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const auto bits = bitCast<std::uint64_t>(x);
     const int field = static_cast<int>(bits >> 52);
     Binary b{bits & fractionMask, minimumExponent};
     if (field != 0) {

@@ -7,9 +7,16 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
+
+#if defined(__EMSCRIPTEN__)
+#include <cerrno>
+#endif
 
 namespace calc {
 
@@ -83,6 +90,74 @@ bool isHexDigit(char c)
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
+// Text to double and back, correctly rounded and whatever the locale: std::from_chars and
+// std::to_chars. The WebAssembly build's libc++ has neither for floating point; there musl's
+// strtod and snprintf stand in, which round correctly and know no decimal point but the full stop.
+#if defined(__EMSCRIPTEN__)
+std::from_chars_result readDouble(const char* first, const char* last, double& value,
+                                  std::chars_format format = std::chars_format::general)
+{
+    // What std::from_chars would read: hexadecimal digits, or [-]digits[.digits][e[±]digits]
+    // with a digit in the mantissa; strtod alone would also read "0x…", "inf" and "nan".
+    std::string text = format == std::chars_format::hex ? "0x" : "";
+    const char* p = first;
+    if (format == std::chars_format::hex) {
+        while (p != last && isHexDigit(*p))
+            ++p;
+        if (p == first)
+            return {first, std::errc::invalid_argument};
+    } else {
+        if (p != last && *p == '-')
+            ++p;
+        const char* digits = p;
+        while (p != last && (isDigit(*p) || (*p == '.' && std::find(digits, p, '.') == p)))
+            ++p;
+        if (std::find_if(digits, p, isDigit) == p)
+            return {first, std::errc::invalid_argument};
+        if (p != last && (*p == 'e' || *p == 'E')) {
+            const char* e = p + 1;
+            if (e != last && (*e == '+' || *e == '-'))
+                ++e;
+            const char* exponentDigits = e;
+            while (e != last && isDigit(*e))
+                ++e;
+            if (e != exponentDigits)
+                p = e;
+        }
+    }
+    text.append(first, p);
+    errno = 0;
+    const double parsed = std::strtod(text.c_str(), nullptr);
+    // strtod reports a subnormal result as out of range too; from_chars only overflow and
+    // underflow to zero.
+    if (errno == ERANGE && (parsed == 0 || std::isinf(parsed)))
+        return {p, std::errc::result_out_of_range};
+    value = parsed;
+    return {p, std::errc()};
+}
+
+std::string generalText(double value, int significantDigits)
+{
+    char buffer[32];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*g", significantDigits, value);
+    return {buffer, static_cast<std::size_t>(length)};
+}
+#else
+std::from_chars_result readDouble(const char* first, const char* last, double& value,
+                                  std::chars_format format = std::chars_format::general)
+{
+    return std::from_chars(first, last, value, format);
+}
+
+std::string generalText(double value, int significantDigits)
+{
+    char buffer[32];
+    const auto [end, ec]
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    return {buffer, end};
+}
+#endif
+
 // Correctly rounded value of a non-negative integer written in hexadecimal digits.
 double hexIntegerValue(std::string_view digits)
 {
@@ -92,7 +167,7 @@ double hexIntegerValue(std::string_view digits)
     if (digits.size() > 256) // more than 1024 bits: beyond any double
         return infinity;
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
+    const auto [ptr, ec] = readDouble(digits.data(), digits.data() + digits.size(), value, std::chars_format::hex);
     if (ec == std::errc::result_out_of_range)
         return infinity;
     return value;
@@ -135,7 +210,7 @@ double decimalValue(bool negative, std::string_view significant, std::int64_t ex
     text += 'e';
     text += std::to_string(exponent);
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [ptr, ec] = readDouble(text.data(), text.data() + text.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (exponent <= 0)
             return zero;
@@ -176,7 +251,7 @@ double parseNumber(std::string_view text)
     const std::string_view unsignedPart = text.starts_with('-') ? text.substr(1) : text;
     if (!unsignedPart.empty() && (isDigit(unsignedPart.front()) || unsignedPart.front() == '.')) {
         double value = 0;
-        const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        const auto [ptr, ec] = readDouble(text.data(), text.data() + text.size(), value);
         if (ec == std::errc() && ptr == text.data() + text.size())
             return value;
     }
@@ -254,10 +329,8 @@ std::string formatResult(double value)
     if (auto text = hundredthsText(magnitude)) {
         digits = std::move(*text);
     } else {
-        char buffer[32];
-        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::general, 15);
-        digits.assign(buffer, end);
-        std::ranges::replace(digits, 'e', 'E');
+        digits = generalText(magnitude, 15);
+        std::replace(digits.begin(), digits.end(), 'e', 'E');
     }
     if (digits.starts_with("0."))
         digits.erase(0, 1);

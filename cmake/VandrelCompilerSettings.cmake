@@ -14,9 +14,16 @@ if(MSVC)
     add_compile_options(/W4 /WX /utf-8 /fp:precise)
 else()
     add_compile_options(-Wall -Wextra -Wpedantic -Werror -ffp-contract=off)
-    if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "86|AMD64")
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "86|AMD64" AND NOT EMSCRIPTEN)
         add_compile_options(-msse2 -mfpmath=sse)
     endif()
+endif()
+
+# The calculation stops a run by throwing its fault; emscripten ignores exceptions unless both
+# compiling and linking ask for them.
+if(EMSCRIPTEN)
+    add_compile_options(-fexceptions)
+    add_link_options(-fexceptions)
 endif()
 
 if(VANDREL_SANITIZE)

@@ -36,13 +36,13 @@ POOLS = {
     },
     # The window's code: its table of controls, its events, fonts and fault messages.
     "ui": {
-        "files": ["ui/form1*", "ui/twips.h"],
+        "files": ["ui/form1*", "form/form1_layout.h", "form/twips.h", "form/messages.h"],
         "targets": ["form1_test", "monkey_test"],
         "tests": [["tests/ui/form1_test"], ["tests/ui/monkey_test"]],
     },
     # The section picture and the icon, drawn pixel by pixel in code.
     "drawings": {
-        "files": ["ui/section_picture.*", "ui/clock_icon.*"],
+        "files": ["form/section_picture.*", "ui/section_picture.*", "ui/clock_icon.*"],
         "targets": ["form1_test", "monkey_test"],
         "tests": [["tests/ui/form1_test"], ["tests/ui/monkey_test"]],
     },
@@ -80,7 +80,7 @@ OPERATORS = [
 # Rectangles in twips: one twip more or less rounds to the same pixel, so they move by a pixel.
 TWIP_RECT = re.compile(r"\{\d+, \d+, \d+, \d+\}")
 TWIPS_PER_PIXEL = 15
-TWIP_FILES = {"ui/form1_layout.h"}
+TWIP_FILES = {"form/form1_layout.h"}
 COMPARISON_SWAPS = {"==": ["!="], "!=": ["=="], "<": ["<=", ">"], "<=": ["<", ">="], ">": [">=", "<"], ">=": [">", "<="]}
 
 

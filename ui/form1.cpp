@@ -4,10 +4,11 @@
 #include "ui/form1.h"
 
 #include "calc/calculation.h"
+#include "form/form1_layout.h"
+#include "form/messages.h"
+#include "form/twips.h"
 #include "ui/clock_icon.h"
-#include "ui/form1_layout.h"
 #include "ui/section_picture.h"
-#include "ui/twips.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -26,42 +27,30 @@
 #include <string>
 #include <vector>
 
-using namespace ui;
+using namespace form;
+using ui::clockIcon;
+using ui::SectionPictureBox;
 
 namespace {
-
-const QString applicationTitle = QStringLiteral("Vandrel设计");
 
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The Windows faces first, then the Debian faces the set-up installs. Sizes are in pixels of the
-// 96-dpi screen the layout is drawn for (12 pt = 16 px, 15.75 pt = 21 px), so text keeps its
-// place in the twip rectangles whatever DPI the display reports.
+const QString applicationTitle = fromUtf8(windowTitle);
+
 QFont fontFor(FontRole role)
 {
+    const FontSpec spec = fontSpec(role);
+    QStringList families;
+    for (const std::string_view family : spec.families)
+        families << fromUtf8(family);
     QFont font;
-    switch (role) {
-    case FontRole::SansSerif:
-        font.setFamilies({"MS Sans Serif", "DejaVu Sans", "WenQuanYi Micro Hei"});
-        font.setPixelSize(16);
-        break;
-    case FontRole::Song:
-        font.setFamilies({"宋体", "SimSun", "AR PL UMing CN"});
-        font.setPixelSize(16);
-        // A Song face at this size is drawn on Windows from hand-tuned one-bit strokes; smoothed
-        // outlines of its hairline strokes come out thin and grey and read as disabled text.
+    font.setFamilies(families);
+    font.setPixelSize(spec.pixelSize);
+    if (!spec.smooth)
         font.setStyleStrategy(QFont::NoAntialias);
-        break;
-    case FontRole::Hei:
-        font.setFamilies({"黑体", "SimHei", "WenQuanYi Micro Hei"});
-        font.setPixelSize(21);
-        break;
-    case FontRole::None:
-        break;
-    }
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -151,19 +140,6 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container)
     return nullptr;
 }
 
-QString faultDescription(calc::Fault fault)
-{
-    switch (fault) {
-    case calc::Fault::DivisionByZero:
-        return QStringLiteral("除数为零");
-    case calc::Fault::Overflow:
-        return QStringLiteral("数值溢出");
-    case calc::Fault::InvalidArgument:
-        return QStringLiteral("无效参数（负数开平方）");
-    }
-    return {};
-}
-
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -175,7 +151,7 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(applicationTitle);
     setWindowIcon(clockIcon());
-    setFixedSize(twipsToPixels(7470), twipsToPixels(6900));
+    setFixedSize(twipsToPixels(windowWidth), twipsToPixels(windowHeight));
     createControls();
     setTabOrder();
     Form_Load();
@@ -191,7 +167,8 @@ void Form1::createControls()
         QWidget* container = spec.container.empty() ? this : m_controls.value(fromUtf8(spec.container));
         QWidget* widget = createControl(spec, container);
         widget->setObjectName(fromUtf8(spec.name));
-        widget->setGeometry(toPixels(spec.rect));
+        const PixelRect r = toPixels(spec.rect);
+        widget->setGeometry(r.left, r.top, r.width, r.height);
         if (spec.font != FontRole::None)
             widget->setFont(fontFor(spec.font));
         if (auto* label = qobject_cast<QLabel*>(widget))
@@ -280,11 +257,8 @@ void Form1::showResult(QLineEdit* box, const QString& text)
 
 void Form1::reportFault(calc::Fault fault)
 {
-    QMessageBox message(
-        QMessageBox::Warning, applicationTitle,
-        QStringLiteral("运算错误：%1。\n计算已停止，此后的结果未更新；请检查输入数据。").arg(faultDescription(fault)),
-        QMessageBox::Ok, this);
-    message.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    QMessageBox message(QMessageBox::Warning, applicationTitle, fromUtf8(faultMessage(fault)), QMessageBox::Ok, this);
+    message.button(QMessageBox::Ok)->setText(fromUtf8(faultDialogButton));
     message.exec();
 }
 

@@ -8,10 +8,7 @@
 
 namespace ui {
 
-// The I-section with its axes and the dimensions b, h, tf and tw: 121 × 141 pixels, white ground,
-// black lines and letters, pure blue centre lines. For a screen of `scale` device pixels to a
-// pixel, the same drawing on that screen's grid: the bitmap enlarged pixel by pixel at whole
-// scales, and at fractional ones lines of one whole width and letters of whole-pixel dots.
+// The section picture (form/section_picture.h) for a screen of `scale` device pixels to a pixel.
 QImage sectionPicture(qreal scale = 1.0);
 
 // A picture box: a 2-pixel sunken border around the section picture, drawn unscaled, and on a

@@ -6,7 +6,7 @@
 // machine; one "box=text" line per result, in the order they are written. The Windows test reads
 // the five boxes of the installed program's window and compares them with these lines.
 #include "calc/calculation.h"
-#include "ui/form1_layout.h"
+#include "form/form1_layout.h"
 
 #include <iostream>
 #include <map>
@@ -15,8 +15,8 @@
 int main()
 {
     std::map<std::string, std::string> texts;
-    for (const ui::ControlSpec& control : ui::form1Controls) {
-        if (control.kind == ui::ControlKind::InputBox)
+    for (const form::ControlSpec& control : form::form1Controls) {
+        if (control.kind == form::ControlKind::InputBox)
             texts[std::string(control.name)] = std::string(control.caption);
     }
     const auto fault

@@ -474,7 +474,8 @@ void Form1Test::faultMessageNamesTheFault()
     QCOMPARE(results(), QStringList(5, QString()));
 }
 
-// Each role's faces, Windows first, and its size in pixels of the 96-dpi screen.
+// Each role's faces, Windows first, then Debian's (a Mac's and a phone's may follow), and its size
+// in pixels of the 96-dpi screen.
 void Form1Test::fontsFollowTheirRoles()
 {
     struct Role {
@@ -501,7 +502,8 @@ void Form1Test::fontsFollowTheirRoles()
     for (const Role& role : roles) {
         for (const QString& name : role.controls) {
             const QFont font = find(name)->font();
-            QVERIFY2(font.families() == role.faces, qPrintable(name + ": " + font.families().join(", ")));
+            QVERIFY2(font.families().mid(0, role.faces.size()) == role.faces,
+                     qPrintable(name + ": " + font.families().join(", ")));
             QVERIFY2(font.pixelSize() == role.pixelSize, qPrintable(name));
             QVERIFY2(font.weight() == QFont::Normal && !font.italic() && !font.underline(), qPrintable(name));
         }

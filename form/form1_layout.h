@@ -4,14 +4,56 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string_view>
 
-namespace ui {
+// The window as both front ends show it: every control with its place, caption, tab order, font
+// and accessible name. The desktop window and the web page are built from this table alone.
+namespace form {
 
 enum class ControlKind { GroupBox, Label, InputBox, ResultBox, OptionButton, PushButton, Picture };
 
-// Fonts by role; the faces behind each role are chosen in form1.cpp.
+// Fonts by role: "MS Sans Serif" 12 pt, "宋体" 12 pt and "黑体" 15.75 pt.
 enum class FontRole { None, SansSerif, Song, Hei };
+
+// The faces of a role, most wanted first: the Windows faces the layout was drawn with, the Debian
+// faces the set-up installs, then what a Mac or a phone offers in their place. Sizes are in pixels
+// of the 96-dpi screen the layout is drawn for (12 pt = 16 px, 15.75 pt = 21 px), so that text
+// keeps its place in the twip rectangles whatever DPI the display reports.
+struct FontSpec {
+    std::span<const std::string_view> families;
+    int pixelSize;
+    bool serif;  // the generic family to fall back on last: serif, or sans-serif
+    bool smooth; // false: a Song face at this size is drawn from hand-tuned one-bit strokes on
+                 // Windows; smoothed outlines of its hairlines come out thin and grey
+};
+
+inline constexpr std::array<std::string_view, 5> sansSerifFaces
+    = {"MS Sans Serif", "DejaVu Sans", "WenQuanYi Micro Hei", "PingFang SC", "Noto Sans CJK SC"};
+inline constexpr std::array<std::string_view, 6> songFaces
+    = {"宋体", "SimSun", "AR PL UMing CN", "Songti SC", "STSong", "Noto Serif CJK SC"};
+inline constexpr std::array<std::string_view, 6> heiFaces
+    = {"黑体", "SimHei", "WenQuanYi Micro Hei", "Heiti SC", "PingFang SC", "Noto Sans CJK SC"};
+
+constexpr FontSpec fontSpec(FontRole role)
+{
+    switch (role) {
+    case FontRole::SansSerif:
+        return {sansSerifFaces, 16, false, true};
+    case FontRole::Song:
+        return {songFaces, 16, true, false};
+    case FontRole::Hei:
+        return {heiFaces, 21, false, true};
+    case FontRole::None:
+        break;
+    }
+    return {{}, 0, false, true};
+}
+
+// The window's caption and its client area in twips.
+inline constexpr std::string_view windowTitle = "Vandrel设计";
+inline constexpr int windowWidth = 7470;
+inline constexpr int windowHeight = 6900;
 
 // A rectangle in twips (1/1440 inch, 15 to a pixel on the 96-dpi screen the layout is drawn for).
 struct TwipRect {
@@ -104,4 +146,4 @@ inline constexpr auto form1Controls = [] {
     });
 }();
 
-} // namespace ui
+} // namespace form
