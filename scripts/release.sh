@@ -8,6 +8,7 @@
 #     vandrel-<version>-win64.zip             the Windows program folder
 #     vandrel-<version>-win64-setup.exe       its installer
 #     vandrel-<version>-win64.msi             its MSI package, for company IT
+#     vandrel-<version>-web.html              the web page, one file
 #     SHA256SUMS                              their checksums, as sha256sum -c reads them
 #
 # The same commit gives the same bytes, wherever and whenever it is built: every time stamp is
@@ -42,6 +43,9 @@ cp "$build"/vandrel_*.deb "$dist/"
 bash scripts/windows.sh --release >/dev/null
 cp build/windows-release/vandrel-*-win64.zip build/windows-release/vandrel-*-win64-setup.exe \
     build/windows-release/vandrel-*-win64.msi "$dist/"
+
+bash scripts/web.sh build/web-release >/dev/null
+cp build/web-release/vandrel-*-web.html "$dist/"
 
 (cd "$dist" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
 echo "release: $(git rev-parse --short HEAD) ($(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M UTC')) in $dist:"

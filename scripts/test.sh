@@ -46,6 +46,13 @@ other_processors() {
     bash scripts/cross_arch.sh build/release | tee -a /dev/stderr >>"$notes"
 }
 
+# The web page in Chromium and Firefox ESR: the native digits, typed cases, layout, requests,
+# axe-core; then its benchmark figures.
+web_page_tests() {
+    bash scripts/web_test.sh build/release | tee -a /dev/stderr | grep -E '^(# )?(web|web page): |^# (pass|fail) ' \
+        | sed 's/^# //' >>"$notes"
+}
+
 # The Windows zip, installer and MSI, and under Wine the tests, the same digits, the installers.
 windows_build_and_tests() {
     bash scripts/windows.sh | tee -a /dev/stderr | grep '^windows: ' >>"$notes"
@@ -144,6 +151,7 @@ stages=(
     "GCC release build and tests :: release_build_and_tests"
     "Debian package :: bash scripts/check_package.sh build/release"
     "aarch64 and 32-bit x86 builds and tests :: other_processors"
+    "web page in Chromium and Firefox ESR :: web_page_tests"
     "Windows build, installer and tests under Wine :: windows_build_and_tests"
     "release built twice, byte for byte :: release_twice"
     "Clang build and tests :: build_and_test build/clang -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++"

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
+// Remakes the README's pictures of the web page after a press of 计算, in Debian's Chromium:
+// docs/web.png (a desktop screen at 100 %) and docs/web-phone.png (a 360 × 740 phone screen).
+// Optionally one more: node scripts/web_screenshot.mjs OUT.png WIDTH HEIGHT SCALE [mobile]
+//
+//     bash scripts/web.sh && node scripts/web_screenshot.mjs
+import { launch, openPage, whenReady } from '../tests/web/harness.mjs';
+
+const shots = process.argv.length > 2
+    ? [[process.argv[2], Number(process.argv[3]), Number(process.argv[4]), Number(process.argv[5]), process.argv[6] === 'mobile']]
+    : [['docs/web.png', 540, 540, 1, false], ['docs/web-phone.png', 360, 740, 2, true]];
+
+const browser = await launch('chromium');
+try {
+    for (const [file, width, height, deviceScaleFactor, isMobile] of shots) {
+        const { page } = await openPage(browser, { viewport: { width, height, deviceScaleFactor, isMobile, hasTouch: isMobile } });
+        await whenReady(page);
+        await page.click('[id="Command1"]');
+        await page.evaluate(() => window.scrollTo(0, 0));
+        await page.screenshot({ path: file });
+        console.log(`${file}: ${width} × ${height} at ${deviceScaleFactor * 100} %`);
+        await page.close();
+    }
+} finally {
+    await browser.close();
+}

@@ -1,0 +1,295 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
+// The web page in Debian's Chromium and Firefox ESR: the native build's digits, typed cases,
+// the fault dialog, the layout against the window's table, the tab order, no request, axe-core,
+// a sharp section picture at every zoom, a phone screen, and no dead form without WebAssembly.
+//
+//     VANDREL_WEB_PAGE=build/web/vandrel-1.0.0-web.html VANDREL_SAME_DIGITS=same_digits.txt \
+//         node --test tests/web/
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { createRequire } from 'node:module';
+import { after, before, describe, test } from 'node:test';
+import { launch, openPage, pagePath, pageUrl, whenReady } from './harness.mjs';
+
+// What the native same_digits program wrote: one line a case, the support mode, the twelve
+// texts ("|" and control characters escaped as \xNN) in the order the run reads the boxes, then
+// what the run wrote and how it ended.
+const readOrder = ['TxtWind', 'TxtSpace', 'TxtDead', 'txtfy', 'TxtF', 'TxtFv', 'Txtb', 'Txth', 'Txttf', 'Txttw',
+    'TxtHeight', 'TxtSSpace'];
+const cases = readFileSync(process.env.VANDREL_SAME_DIGITS ?? 'build/release/same_digits.txt', 'utf8')
+    .split('\n')
+    .filter(Boolean)
+    .map((line) => {
+        const end = line.indexOf(' ||');
+        const [head, ...texts] = line.slice(0, end).split(' | ');
+        const unescaped = (text) => text.replace(/\\x([0-9a-f]{2})/g, (_, hex) => String.fromCharCode(parseInt(hex, 16)));
+        const boxes = Object.fromEntries(texts.map((text, i) => [readOrder[i], unescaped(text)]));
+        return { mode: Number(head.split(' ')[2]), boxes, outcome: line.slice(end + 3) };
+    });
+const resultBoxes = ['TxtStressx', 'TxtStressy', 'TxtDeflection', 'TxtRatio', 'TxtDeadweight'];
+const byId = (name) => `[id="${name}"]`;
+const faultDescriptions = { 'division by zero': '除数为零', overflow: '数值溢出', 'invalid argument': '无效参数（负数开平方）' };
+
+// Runs cases in the page through the run its 计算 calls, and writes each outcome as the native
+// program does.
+function outcomesInPage(batch) {
+    const escaped = (text) => text.replace(/[\x00-\x1f|\\]/g, (c) => `\\x${c.charCodeAt(0).toString(16).padStart(2, '0')}`);
+    const names = { DivisionByZero: 'division by zero', Overflow: 'overflow', InvalidArgument: 'invalid argument' };
+    const inputs = window.vandrel.form.controls.filter((c) => c.kind === 'InputBox').map((c) => c.name);
+    return batch.map(([mode, boxes]) => {
+        const { written, fault } = window.vandrel.run(mode, inputs.map((name) => boxes[name]));
+        const writes = written.map(([box, text]) => ` ${box}=${escaped(text)}`).join('');
+        return writes + (fault ? ` | stopped: ${names[fault.kind]}` : ' | complete');
+    });
+}
+
+const resultTexts = (page) => page.evaluate(
+    (names) => names.map((name) => document.getElementById(name).value), resultBoxes);
+
+async function ready(browser, options) {
+    const opened = await openPage(browser, options);
+    await whenReady(opened.page);
+    return opened;
+}
+
+for (const name of ['chromium', 'firefox']) {
+    describe(`the page in ${name}`, () => {
+        let browser;
+        before(async () => { browser = await launch(name); });
+        after(async () => { await browser?.close(); });
+
+        test('gives the native build\'s output for every generated case', async () => {
+            const { page } = await ready(browser);
+            const differ = [];
+            for (let first = 0; first < cases.length; first += 2000) {
+                const batch = cases.slice(first, first + 2000);
+                const outcomes = await page.evaluate(outcomesInPage, batch.map((c) => [c.mode, c.boxes]));
+                outcomes.forEach((outcome, i) => {
+                    if (outcome !== batch[i].outcome)
+                        differ.push(`case ${first + i}: page${outcome} / native${batch[i].outcome}`);
+                });
+            }
+            console.log(`web: ${name}: ${cases.length - differ.length} of ${cases.length} generated cases give the native output`);
+            assert.deepEqual(differ.slice(0, 5), []);
+            assert.ok(cases.length >= 12000);
+            await page.close();
+        });
+
+        test('places every control at its table rectangle, twips / 15, its caption inside it', async () => {
+            const { page } = await ready(browser);
+            const placed = await page.evaluate(() => window.vandrel.form.controls.map((control) => {
+                const element = document.getElementById(control.name);
+                const box = control.kind === 'OptionButton' ? element.closest('label') : element;
+                const container = document.getElementById(control.container || 'Form1').getBoundingClientRect();
+                const r = box.getBoundingClientRect();
+                const caption = control.kind === 'GroupBox' ? box.querySelector('legend')
+                    : control.kind === 'OptionButton' ? box.querySelector('span')
+                    : ['Label', 'PushButton'].includes(control.kind) ? box : null;
+                let captionOutside = false;
+                if (caption) {
+                    const range = document.createRange();
+                    range.selectNodeContents(caption);
+                    const text = range.getBoundingClientRect();
+                    captionOutside = text.left < r.left - 0.5 || text.right > r.right + 0.5;
+                }
+                const round = (x) => Math.round(x * 100) / 100;
+                return { control, at: [r.left - container.left, r.top - container.top, r.width, r.height].map(round), captionOutside };
+            }));
+            assert.equal(placed.length, 58);
+            for (const { control, at, captionOutside } of placed) {
+                assert.deepEqual(at, control.twips.map((twips) => Math.floor((twips + 7) / 15)), control.name);
+                assert.equal(captionOutside, false, `the caption of ${control.name} leaves its box`);
+            }
+            console.log(`web: ${name}: all ${placed.length} controls at their table rectangles, every caption inside its box`);
+            await page.close();
+        });
+
+        test('writes what the native build writes for cases typed into the boxes', async () => {
+            const { page } = await ready(browser);
+            const typable = cases.filter((c) => (c.mode === 1 || c.mode === 2)
+                && !Object.values(c.boxes).some((t) => /[\x00-\x1f]/.test(t)));
+            const chosen = [...typable.slice(0, 24), ...typable.filter((c) => c.outcome.includes('stopped')).slice(0, 8)];
+            const shown = Object.fromEntries(resultBoxes.map((box) => [box, '']));
+            for (const c of chosen) {
+                for (const [box, text] of Object.entries(c.boxes)) {
+                    await page.focus(byId(box));
+                    await page.keyboard.down('Control');
+                    await page.keyboard.press('a');
+                    await page.keyboard.up('Control');
+                    await page.keyboard.press('Backspace');
+                    await page.keyboard.type(text);
+                }
+                await page.click(byId(c.mode === 1 ? 'Option1(0)' : 'Option1(1)'));
+                await page.click(byId('Command1'));
+                for (const [, box, text] of c.outcome.matchAll(/ (Txt\w+)=([ -]\S+)/g))
+                    shown[box] = text;
+                const stopped = c.outcome.match(/stopped: (.*)$/);
+                if (stopped) {
+                    const message = await page.$eval('#faultDialog', (d) => d.open && d.querySelector('#faultMessage').textContent);
+                    assert.ok(message.startsWith(`运算错误：${faultDescriptions[stopped[1]]}。`), message);
+                    await page.click('#faultOk');
+                }
+                assert.deepEqual(await resultTexts(page), resultBoxes.map((box) => shown[box]),
+                    Object.values(c.boxes).join(' | '));
+            }
+            console.log(`web: ${name}: ${chosen.length} typed cases, clicked, give the native results`);
+            await page.close();
+        });
+
+        test('stops on a fault with the desktop\'s message in a modal dialog, keeping later boxes', async () => {
+            const { page } = await ready(browser);
+            await page.click(byId('Command1'));
+            assert.deepEqual(await resultTexts(page), [' 39.02', ' 61.66', ' 5.4', ' 1666.6', ' 443.7']);
+            await page.$eval(byId('TxtWind'), (box) => { box.value = '0'; });
+            await page.keyboard.press('Enter'); // the focus is on 计算
+            const dialog = await page.$eval('#faultDialog', (d) => ({
+                modal: d.matches(':modal'),
+                title: d.querySelector('#faultTitle').textContent,
+                message: d.querySelector('#faultMessage').textContent,
+                button: d.querySelector('#faultOk').textContent,
+            }));
+            assert.deepEqual(dialog, {
+                modal: true,
+                title: 'Vandrel设计',
+                message: '运算错误：除数为零。\n计算已停止，此后的结果未更新；请检查输入数据。',
+                button: '确定',
+            });
+            const [stressIn, stressOut, deflection, ratio, weight] = await resultTexts(page);
+            assert.deepEqual([deflection, ratio, weight], [' 0', ' 1666.6', ' 443.7']);
+            assert.notEqual(stressIn, ' 39.02');
+            assert.notEqual(stressOut, ' 61.66');
+            await page.keyboard.press('Escape');
+            assert.equal(await page.$eval('#faultDialog', (d) => d.open), false);
+            await page.close();
+        });
+
+        test('moves the focus in the window\'s tab order', async () => {
+            const { page } = await ready(browser);
+            const visited = [];
+            for (let i = 0; i < 20; ++i) {
+                await page.keyboard.press('Tab');
+                visited.push(await page.evaluate(() => document.activeElement.id));
+            }
+            assert.deepEqual(visited, ['Command2', 'Txtb', 'Txttw', 'Txttf', 'Txth', 'TxtSpace', 'TxtDead', 'TxtWind',
+                'txtfy', 'TxtStressy', 'TxtStressx', 'TxtF', 'TxtFv', 'TxtSSpace', 'TxtHeight', 'TxtDeflection',
+                'TxtRatio', 'TxtDeadweight', 'Option1(0)', 'Command1']);
+            await page.close();
+        });
+    });
+}
+
+describe('the page in chromium, as a file and as served', () => {
+    let browser;
+    before(async () => { browser = await launch('chromium'); });
+    after(async () => { await browser?.close(); });
+
+    test('makes no request but for itself, and breaks no rule of its security policy', async () => {
+        const server = createServer((request, response) => {
+            response.writeHead(request.url === '/' ? 200 : 404, { 'Content-Type': 'text/html; charset=utf-8' });
+            response.end(request.url === '/' ? readFileSync(pagePath) : '');
+        });
+        await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+        const served = `http://127.0.0.1:${server.address().port}/`;
+        try {
+            for (const url of [pageUrl, served]) {
+                const { page, requests, messages } = await ready(browser, { url });
+                await page.click(byId('Command1'));
+                await page.$eval(byId('txtfy'), (box) => { box.value = '0'; });
+                await page.click(byId('Command1'));
+                await page.click('#faultOk');
+                await new Promise((resolve) => setTimeout(resolve, 500)); // a late favicon request
+                assert.deepEqual(requests.filter((r) => !r.startsWith('data:')), [url]);
+                assert.deepEqual(messages.filter((m) => /Content.Security.Policy/i.test(m)), []);
+                await page.close();
+            }
+        } finally {
+            server.close();
+        }
+        console.log('web: chromium: no request but the page itself, from file:// and from a web server');
+    });
+
+    test('has no accessibility violation that axe-core finds', async () => {
+        const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+        const { page } = await ready(browser);
+        await page.evaluate(axe);
+        const violations = async () => (await page.evaluate(() => window.axe.run())).violations
+            .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+        assert.deepEqual(await violations(), []);
+        await page.click(byId('Command1'));
+        assert.deepEqual(await violations(), []);
+        console.log(`web: chromium: axe-core ${await page.evaluate(() => window.axe.version)}, no violation`);
+        await page.close();
+    });
+
+    test('draws the section picture in the screen\'s own pixels, sharp at every zoom', async () => {
+        for (const scale of [1, 1.25, 1.5, 1.75, 2, 3]) {
+            const { page } = await ready(browser, { viewport: { width: 800, height: 700, deviceScaleFactor: scale } });
+            const canvas = await page.$eval(byId('Picture1'), (box) => {
+                const c = box.querySelector('canvas');
+                const r = box.getBoundingClientRect();
+                return { width: c.width, height: c.height, clip: { x: r.left + 3, y: r.top + 3, width: r.width - 6, height: r.height - 6 } };
+            });
+            assert.deepEqual([canvas.width, canvas.height], [Math.ceil(121 * scale), Math.ceil(141 * scale)], `${scale}`);
+            // The picture as the screen shows it has only the drawing's three colours.
+            const shot = await page.screenshot({ clip: canvas.clip, encoding: 'base64' });
+            const blurred = await page.evaluate(async (png) => {
+                const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+                const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+                const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+                context.drawImage(bitmap, 0, 0);
+                const data = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
+                let count = 0;
+                for (let i = 0; i < data.length; i += 4) {
+                    const [r, g, b] = [data[i], data[i + 1], data[i + 2]];
+                    const pure = (r === 255 && g === 255 && b === 255) || (r === 0 && g === 0 && (b === 0 || b === 255));
+                    count += pure ? 0 : 1;
+                }
+                return count;
+            }, shot);
+            assert.equal(blurred, 0, `${blurred} blurred pixels at ${scale * 100} %`);
+            await page.close();
+        }
+        console.log('web: chromium: the section picture sharp at 100, 125, 150, 175, 200 and 300 %');
+    });
+
+    test('fits a phone\'s width without sideways scrolling and calculates there', async () => {
+        const viewport = { width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+        const { page } = await ready(browser, { viewport });
+        const widest = await page.evaluate(() => Math.max(document.documentElement.scrollWidth,
+            ...window.vandrel.form.controls.map((c) => document.getElementById(c.name).getBoundingClientRect().right)));
+        assert.ok(widest <= 360, `the page is ${widest} px wide`);
+        await page.tap(byId('Command1'));
+        assert.deepEqual(await resultTexts(page), [' 39.02', ' 61.66', ' 5.4', ' 1666.6', ' 443.7']);
+        await page.close();
+    });
+
+    test('says in Chinese what is missing, without WebAssembly or without scripts', async () => {
+        const noWasm = await openPage(browser, {
+            beforeLoad: (page) => page.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; }),
+        });
+        await noWasm.page.waitForSelector('#notice:not([hidden])');
+        assert.match(await noWasm.page.$eval('#notice', (n) => n.textContent), /不支持 WebAssembly/);
+        assert.equal(await noWasm.page.$eval('#Form1', (f) => f.hidden), true);
+        await noWasm.page.close();
+
+        const noScript = await openPage(browser, { beforeLoad: (page) => page.setJavaScriptEnabled(false) });
+        assert.match(await noScript.page.evaluate(() => document.body.innerText), /需要 JavaScript/);
+        await noScript.page.close();
+    });
+
+    test('stays responsive whatever is typed, however long or odd', async () => {
+        const { page } = await ready(browser);
+        const odd = ['9'.repeat(1000000), `1${'0'.repeat(400000)}E-399990`, '\ud800\udfff\ud800', '\u0000', '&H'.repeat(50000)];
+        for (const text of odd) {
+            await page.$eval(byId('Txtb'), (box, t) => { box.value = t; }, text);
+            await page.click(byId('Command1'));
+            if (await page.$eval('#faultDialog', (d) => d.open))
+                await page.click('#faultOk');
+            assert.ok((await resultTexts(page)).every((t) => !/inf|nan/i.test(t)));
+        }
+        await page.close();
+    });
+});

@@ -1,0 +1,300 @@
+// SPDX-FileCopyrightText: 2026 Vandrel developers
+// SPDX-License-Identifier: MIT
+
+// The page's own code. Before it in the same module script stands the engine's glue code
+// (`createEngine`, from emscripten); its WebAssembly is in the data block #engineWasm, as base64. It builds the
+// window from the engine's table of controls, keeps the support mode, and on "计算" hands the
+// twelve input texts to the engine and writes what comes back into the result boxes.
+
+const notices = {
+    noWebAssembly: '此浏览器不支持 WebAssembly，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 打开此页面。',
+    failed: '计算程序未能运行，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 重新打开此页面。',
+};
+
+// The smallest a caption or a result is narrowed to, to fit its box, as a share of its width.
+const narrowest = 0.6;
+
+function showNotice(text) {
+    const notice = document.getElementById('notice');
+    notice.textContent = text;
+    notice.hidden = false;
+    document.getElementById('Form1').hidden = true;
+}
+
+// The browser's own decoder where it has one: a loop over 90,000 bytes costs more than compiling them.
+function fromBase64(text) {
+    if (Uint8Array.fromBase64)
+        return Uint8Array.fromBase64(text.trim());
+    const binary = atob(text.trim());
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i)
+        bytes[i] = binary.charCodeAt(i);
+    return bytes;
+}
+
+// The engine's C functions, with JavaScript strings in and out.
+async function startEngine() {
+    const m = await createEngine({ wasmBinary: fromBase64(document.getElementById('engineWasm').textContent) });
+    const text = (pointer) => m.UTF8ToString(pointer);
+    return {
+        form: JSON.parse(text(m._vandrel_form())),
+        // texts: the input boxes' texts in the order of the table.
+        run(supportMode, texts) {
+            const pointers = texts.map((t) => {
+                const size = m.lengthBytesUTF8(t) + 1;
+                const pointer = m._malloc(size);
+                m.stringToUTF8(t, pointer, size);
+                return pointer;
+            });
+            const list = m._malloc(4 * pointers.length);
+            m.HEAPU32.set(pointers, list / 4);
+            try {
+                return JSON.parse(text(m._vandrel_run(supportMode, list)));
+            } finally {
+                pointers.forEach((pointer) => m._free(pointer));
+                m._free(list);
+            }
+        },
+        picture(scale) {
+            const pixels = m._vandrel_picture(scale);
+            const width = m._vandrel_picture_width();
+            const height = m._vandrel_picture_height();
+            const rgba = new Uint8ClampedArray(m.HEAPU8.slice(pixels, pixels + (4 * width * height)).buffer);
+            return new ImageData(rgba, width, height);
+        },
+    };
+}
+
+const px = (value) => `${value}px`;
+
+function place(element, [left, top, width, height]) {
+    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
+}
+
+function applyFont(element, font) {
+    if (!font)
+        return;
+    const families = font.families.map((family) => `"${family}"`);
+    families.push(font.serif ? 'serif' : 'sans-serif');
+    Object.assign(element.style, { fontFamily: families.join(', '), fontSize: px(font.pixelSize), fontWeight: '400' });
+}
+
+// One control of the table: the element that carries its name, the one placed at its rectangle
+// (the same but for an option button, whose label is placed) and the one holding its caption.
+function createControl(control) {
+    const make = (tag, properties = {}) => Object.assign(document.createElement(tag), properties);
+    switch (control.kind) {
+    case 'GroupBox': {
+        const legend = make('legend', { textContent: control.caption });
+        const fieldset = make('fieldset');
+        fieldset.append(legend);
+        return { element: fieldset, placed: fieldset, caption: legend };
+    }
+    case 'Label': {
+        const caption = make('span', { textContent: control.caption });
+        const label = make('label');
+        label.append(caption);
+        return { element: label, placed: label, caption };
+    }
+    case 'InputBox':
+    case 'ResultBox': {
+        const input = make('input', { type: 'text', spellcheck: false, autocomplete: 'off' });
+        if (control.kind === 'ResultBox')
+            input.readOnly = true; // never read by the calculation; its text can be selected and copied
+        else
+            input.value = control.caption;
+        input.setAttribute('aria-label', control.accessibleName);
+        return { element: input, placed: input };
+    }
+    case 'OptionButton': {
+        const radio = make('input', { type: 'radio', name: 'Option1' });
+        const caption = make('span', { textContent: control.caption });
+        const label = make('label', { className: 'option' });
+        label.append(radio, caption);
+        return { element: radio, placed: label, caption };
+    }
+    case 'PushButton': {
+        const caption = make('span', { textContent: control.caption });
+        const button = make('button', { type: control.name === 'Command1' ? 'submit' : 'button' });
+        button.append(caption);
+        return { element: button, placed: button, caption };
+    }
+    case 'Picture':
+        return { element: make('div'), placed: null };
+    default:
+        throw new Error(`unknown control kind ${control.kind}`);
+    }
+}
+
+// A caption wider than its room (its box, or a group box's top edge) is narrowed, its letters
+// keeping their height, as on the desktop. All are measured first, then narrowed: one layout.
+function fitCaptions(entries) {
+    const narrowings = entries.filter(({ caption }) => caption).map(({ caption, placed, control }) => {
+        const text = caption.getBoundingClientRect();
+        const room = placed.getBoundingClientRect().right - text.left - (control.kind === 'GroupBox' ? 8 : 0);
+        return [caption, room / text.width];
+    });
+    for (const [caption, share] of narrowings)
+        if (share < 1)
+            caption.style.transform = `scaleX(${Math.max(narrowest, share)})`;
+}
+
+// A result wider than its box is written smaller until it fits.
+function fitResult(box, pixelSize) {
+    box.style.fontSize = px(pixelSize);
+    if (box.value !== '' && box.scrollWidth > box.clientWidth)
+        box.style.fontSize = px(Math.max(narrowest, box.clientWidth / box.scrollWidth) * pixelSize);
+}
+
+// The section picture drawn for the screen's own pixels, and placed on whole device pixels, so
+// that the browser shows it without resampling: sharp at any zoom.
+function drawPicture(engine, box) {
+    const scale = window.devicePixelRatio || 1;
+    const image = engine.picture(scale);
+    const canvas = box.querySelector('canvas') ?? box.appendChild(document.createElement('canvas'));
+    canvas.setAttribute('role', 'img');
+    canvas.setAttribute('aria-label', '工字形截面：翼缘宽 b，截面高 h，翼缘厚 tf，腹板厚 tw');
+    canvas.width = image.width;
+    canvas.height = image.height;
+    canvas.style.width = px(image.width / scale);
+    canvas.style.height = px(image.height / scale);
+    canvas.getContext('2d').putImageData(image, 0, 0);
+    alignToDevicePixels(canvas);
+    matchMedia(`(resolution: ${scale}dppx)`).addEventListener('change', () => drawPicture(engine, box), { once: true });
+}
+
+function alignToDevicePixels(element) {
+    const scale = window.devicePixelRatio || 1;
+    element.style.transform = '';
+    const r = element.getBoundingClientRect();
+    const shift = (x) => (Math.round(x * scale) - (x * scale)) / scale;
+    element.style.transform = `translate(${shift(r.left + window.scrollX)}px, ${shift(r.top + window.scrollY)}px)`;
+}
+
+function buildWindow(engine) {
+    const { form } = engine;
+    const root = document.getElementById('Form1');
+    root.style.width = px(form.width);
+    root.style.height = px(form.height);
+    document.title = form.title;
+
+    const controls = new Map(); // name → { control, element, placed, caption }
+    for (const control of form.controls) {
+        const made = createControl(control);
+        made.element.id = control.name;
+        const placed = made.placed ?? made.element;
+        place(placed, control.rect);
+        applyFont(placed, control.font);
+        (control.container ? controls.get(control.container).element : root).append(placed);
+        controls.set(control.name, { control, ...made });
+    }
+
+    // A label names the box that follows it in its group, else the one before it (a unit).
+    const isBox = (entry) => entry && (entry.control.kind === 'InputBox' || entry.control.kind === 'ResultBox');
+    const entries = [...controls.values()];
+    entries.forEach((entry, i) => {
+        if (entry.control.kind !== 'Label')
+            return;
+        const sameGroup = (other) => other && other.control.container === entry.control.container;
+        const box = [entries[i + 1], entries[i - 1]].find((other) => isBox(other) && sameGroup(other));
+        if (box)
+            entry.element.htmlFor = box.control.name;
+    });
+
+    const input = (name) => controls.get(name).element;
+    const inputBoxes = entries.filter((entry) => entry.control.kind === 'InputBox');
+    const resultBoxes = entries.filter((entry) => entry.control.kind === 'ResultBox');
+    const options = [input('Option1(0)'), input('Option1(1)')];
+    let supportMode = 1;
+
+    // The window as it opens: default texts, empty results, 简支 selected, the focus on 计算.
+    const load = () => {
+        inputBoxes.forEach(({ control, element }) => { element.value = control.caption; });
+        resultBoxes.forEach(({ control, element }) => {
+            element.value = '';
+            fitResult(element, control.font.pixelSize);
+        });
+        options[0].checked = true;
+        supportMode = 1;
+        input('Command1').focus();
+    };
+    options.forEach((option, index) => option.addEventListener('change', () => {
+        if (option.checked)
+            supportMode = index === 0 ? 1 : 2;
+    }));
+
+    const dialog = document.getElementById('faultDialog');
+    document.getElementById('faultTitle').textContent = form.title;
+    const ok = document.getElementById('faultOk');
+    ok.textContent = form.faultButton;
+    ok.addEventListener('click', () => dialog.close());
+
+    // One press of 计算 (Enter in an input box presses it too).
+    root.addEventListener('submit', (event) => {
+        event.preventDefault();
+        const outcome = engine.run(supportMode, inputBoxes.map(({ element }) => element.value));
+        for (const [name, text] of outcome.written) {
+            const { element, control } = controls.get(name);
+            element.value = text;
+            fitResult(element, control.font.pixelSize);
+        }
+        if (outcome.fault) {
+            document.getElementById('faultMessage').textContent = outcome.fault.message;
+            dialog.showModal();
+        } else if (getComputedStyle(root).display === 'flex') {
+            input('TxtStressx').scrollIntoView({ block: 'nearest' }); // a phone shows the results last
+        }
+    });
+
+    // 退出: a page can close only a window that a script opened; otherwise it starts afresh, as
+    // the program does when opened again.
+    input('Command2').addEventListener('click', () => {
+        window.close();
+        if (!window.closed)
+            load();
+    });
+
+    // The focus moves in the window's tab order, the option group one stop on its selected option.
+    const stops = entries
+        .filter(({ control }) => ['InputBox', 'ResultBox', 'PushButton', 'OptionButton'].includes(control.kind))
+        .sort((a, b) => a.control.tabOrder - b.control.tabOrder)
+        .map(({ element }) => element);
+    root.addEventListener('keydown', (event) => {
+        if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey)
+            return;
+        const order = stops.filter((element) => element.type !== 'radio' || element.checked);
+        const at = order.indexOf(document.activeElement.type === 'radio' ? options.find((o) => o.checked)
+                                                                          : document.activeElement);
+        if (at < 0)
+            return;
+        event.preventDefault();
+        order[(at + (event.shiftKey ? order.length - 1 : 1)) % order.length].focus();
+    });
+
+    root.hidden = false;
+    fitCaptions(entries);
+    drawPicture(engine, input('Picture1'));
+    window.addEventListener('resize', () => alignToDevicePixels(input('Picture1').querySelector('canvas')));
+    load();
+}
+
+async function main() {
+    if (typeof WebAssembly !== 'object') {
+        showNotice(notices.noWebAssembly);
+        return;
+    }
+    let engine;
+    try {
+        engine = await startEngine();
+        buildWindow(engine);
+    } catch (error) {
+        showNotice(notices.failed);
+        throw error;
+    }
+    document.getElementById('notice').remove();
+    // For whoever drives the page (the tests, the benchmark): the window is ready; the table it
+    // was built from, and the run its 计算 calls.
+    document.dispatchEvent(new CustomEvent('vandrel-ready', { detail: { form: engine.form, run: engine.run } }));
+}
+
+main();
