@@ -39,7 +39,7 @@ int ceilToInt(double x)
 // Halfway cases away from zero.
 int roundToInt(double x)
 {
-    return x >= 0 ? static_cast<int>(x + 0.5) : static_cast<int>(x - 0.5);
+    return static_cast<int>(std::lround(x));
 }
 
 // Letters of 5 × 7 pixels, '#' inked.

@@ -27,8 +27,8 @@ root="$(realpath -m "${2:-build/new-user-$release}")"
 # The chroot sees the system's devices, the clone's source and the virtual display's socket.
 mkdir -p "$root/src" "$root/tmp/.X11-unix"
 mkdir -p -m 1777 /tmp/.X11-unix
-binds=(proc sys dev dev/pts src tmp/.X11-unix)
-sources=(/proc /sys /dev /dev/pts "$repo" /tmp/.X11-unix)
+binds=(proc sys dev dev/pts dev/shm src tmp/.X11-unix)
+sources=(/proc /sys /dev /dev/pts /dev/shm "$repo" /tmp/.X11-unix)
 for i in "${!binds[@]}"; do
     mountpoint -q "$root/${binds[i]}" || mount --bind "${sources[i]}" "$root/${binds[i]}"
 done

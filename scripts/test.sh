@@ -91,7 +91,7 @@ release_twice() {
 }
 
 run_clang_tidy() {
-    git ls-files -z -- 'calc/*.cpp' 'ui/*.cpp' 'app/*.cpp' ':!app/msi_product_name.cpp' \
+    git ls-files -z -- 'calc/*.cpp' 'form/*.cpp' 'ui/*.cpp' 'app/*.cpp' ':!app/msi_product_name.cpp' \
         | xargs -0 -n 1 -P "$jobs" sh -c 'echo "clang-tidy $0" && clang-tidy -p build/clang --quiet "$0"'
 }
 

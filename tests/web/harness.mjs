@@ -20,8 +20,11 @@ export async function launch(name) {
     const { browser, executablePath } = browsers[name];
     if (!existsSync(executablePath))
         throw new Error(`${executablePath} is missing: bash scripts/setup.sh test installs it`);
-    // Chromium's sandbox needs user namespaces that root in a container may not have.
-    const args = browser === 'chrome' && process.getuid?.() === 0 ? ['--no-sandbox'] : [];
+    // Chromium's sandbox needs user namespaces that root in a container may not have; a chroot
+    // may have no /dev/shm.
+    const args = browser === 'chrome' ? ['--disable-dev-shm-usage'] : [];
+    if (browser === 'chrome' && process.getuid?.() === 0)
+        args.push('--no-sandbox');
     return puppeteer.launch({ browser, executablePath, headless: true, args, timeout: 120000 });
 }
 
