@@ -330,7 +330,8 @@ std::string formatResult(double value)
         digits = std::move(*text);
     } else {
         digits = generalText(magnitude, 15);
-        std::replace(digits.begin(), digits.end(), 'e', 'E');
+        if (const auto exponent = digits.find('e'); exponent != std::string::npos)
+            digits[exponent] = 'E';
     }
     if (digits.starts_with("0."))
         digits.erase(0, 1);

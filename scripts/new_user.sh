@@ -33,6 +33,12 @@ for i in "${!binds[@]}"; do
     mountpoint -q "$root/${binds[i]}" || mount --bind "${sources[i]}" "$root/${binds[i]}"
 done
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# This machine's own certificate authorities (a proxy's, say), so that npm reaches its registry
+# from the root as it does from here.
+if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
 Xvfb :77 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
@@ -40,10 +46,13 @@ cleanup() {
     for ((i = ${#binds[@]} - 1; i >= 0; i--)); do umount "$root/${binds[i]}" 2>/dev/null; done
 }
 trap cleanup EXIT
-in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root "$@"; }
+in_root() {
+    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+        ${NODE_EXTRA_CA_CERTS:+NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt} "$@"
+}
 
 start=$SECONDS
-in_root bash -c 'apt-get update && apt-get install -y git' >"$root.git.log" 2>&1 || exit 1
+in_root bash -c 'apt-get update && apt-get install -y git && update-ca-certificates' >"$root.git.log" 2>&1 || exit 1
 echo "new user: git installed in $((SECONDS - start)) s"
 in_root bash -c 'git config --global --add safe.directory "*" && rm -rf /root/vandrel && git clone -q /src /root/vandrel' || exit 1
 
