@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // The page's own code. Before it in the same module script stands the engine's glue code
-// (`createEngine`, from emscripten); its WebAssembly is in the data block #engineWasm, as base64. It builds the
-// window from the engine's table of controls, keeps the support mode, and on "计算" hands the
-// twelve input texts to the engine and writes what comes back into the result boxes.
+// (`createEngine`, from emscripten); its WebAssembly is in the data block #engineWasm, as base64.
+// It builds the window from the engine's table of controls, keeps the support mode, and on "计算"
+// hands the twelve input texts to the engine and writes what comes back into the result boxes.
 
 const notices = {
     noWebAssembly: '此浏览器不支持 WebAssembly，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 打开此页面。',
