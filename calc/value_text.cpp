@@ -9,13 +9,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 
 #if defined(__EMSCRIPTEN__)
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #endif
 
 namespace calc {
