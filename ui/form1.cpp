@@ -8,6 +8,8 @@
 #include "form/messages.h"
 #include "form/twips.h"
 #include "ui/clock_icon.h"
+#include "ui/narrowed_font.h"
+#include "ui/result_box.h"
 #include "ui/section_picture.h"
 
 #include <QCoreApplication>
@@ -21,7 +23,6 @@
 #include <QStyleFactory>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <map>
 #include <string>
@@ -29,6 +30,8 @@
 
 using namespace form;
 using ui::clockIcon;
+using ui::narrowedToFit;
+using ui::ResultBox;
 using ui::SectionPictureBox;
 
 namespace {
@@ -55,53 +58,6 @@ QFont fontFor(FontRole role)
     return font;
 }
 
-// A few texts are wider in the installed faces than in the fonts the layout was drawn with
-// ("Vandrel间距", "kN/m^2", a result such as " 1666.6"). Rather than clip them, narrow the face
-// until the text fits the width it has; the height of the letters, and so the layout, stays.
-QFont narrowedToFit(QFont font, const QString& text, int availableWidth)
-{
-    font.setStretch(QFont::AnyStretch); // a box that held a longer text starts again from its face
-    const int fullAdvance = QFontMetrics(font).horizontalAdvance(text);
-    if (fullAdvance <= availableWidth)
-        return font;
-
-    // The widest stretch, in steps of five down to 60, at which the text fits. Every stretch tried
-    // loads the faces again, the dearest step of the window's start-up, so texts share a few
-    // stretches, and the search aims rather than steps: it starts from the proportional guess,
-    // and the role's own glyphs narrow with the stretch but glyphs borrowed from a fallback face
-    // (the Chinese ones) keep their width, so the advance is close to a straight line through the
-    // last two tries. Only measured stretches bound the search: glyph advances are whole pixels,
-    // so a short text may fit a little above the guess.
-    constexpr int step = 5;
-    constexpr int narrowest = 60;
-    const auto onStep = [](double stretch) { return int(std::floor(stretch / step)) * step; };
-    int fits = narrowest - step; // widest known to fit
-    int tooWide = 100;           // narrowest known to be too wide
-    int lastStretch = 100;
-    int lastAdvance = fullAdvance;
-    int stretch = std::clamp(onStep(100.0 * availableWidth / fullAdvance), narrowest, tooWide - step);
-    while (tooWide - fits > step) {
-        font.setStretch(stretch);
-        const int advance = QFontMetrics(font).horizontalAdvance(text);
-        (advance <= availableWidth ? fits : tooWide) = stretch;
-        const double slope = double(lastAdvance - advance) / (lastStretch - stretch);
-        const int aim = slope > 0 ? onStep(stretch + ((availableWidth - advance) / slope)) : stretch;
-        lastStretch = stretch;
-        lastAdvance = advance;
-        stretch = std::clamp(aim, fits + step, tooWide - step);
-    }
-    font.setStretch(std::max(fits, narrowest));
-    return font;
-}
-
-// Width a line edit has for its text: inside its frame and the two-pixel margins it keeps.
-int textWidth(const QLineEdit* box)
-{
-    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
-    const QMargins margins = box->textMargins();
-    return box->width() - (2 * frame) - margins.left() - margins.right() - (2 * 2);
-}
-
 QWidget* createControl(const ControlSpec& spec, QWidget* container)
 {
     const QString caption = fromUtf8(spec.caption);
@@ -120,9 +76,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* container)
     }
     case ControlKind::ResultBox: {
         // Never read by the calculation; the user may select and copy from it.
-        auto* box = new QLineEdit(container);
-        box->setReadOnly(true);
-        return box;
+        return new ResultBox(container);
     }
     case ControlKind::OptionButton:
         return new QRadioButton(caption, container);
@@ -242,17 +196,10 @@ void Form1::Command1_Click()
 
     const auto fault
         = calc::runCalculation(texts, m_supportMode, [this](const std::string& name, const std::string& text) {
-              showResult(control<QLineEdit>(QString::fromStdString(name)), QString::fromStdString(text));
+              control<ResultBox>(QString::fromStdString(name))->showResult(QString::fromStdString(text));
           });
     if (fault)
         reportFault(*fault);
-}
-
-void Form1::showResult(QLineEdit* box, const QString& text)
-{
-    box->setFont(narrowedToFit(box->font(), text, textWidth(box)));
-    box->setText(text);
-    box->setCursorPosition(0); // read from the start, as typed numbers are
 }
 
 void Form1::reportFault(calc::Fault fault)

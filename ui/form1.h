@@ -11,7 +11,6 @@
 
 #include <memory>
 
-class QLineEdit;
 class QStyle;
 
 // The calculator's one window. Its controls come from the layout table; it keeps the support
@@ -35,7 +34,6 @@ private:
 
     void createControls();
     void setTabOrder();
-    void showResult(QLineEdit* box, const QString& text);
     void reportFault(calc::Fault fault);
     template <typename Widget>
     Widget* control(const QString& name) const;

@@ -4,10 +4,12 @@
 // The real window, driven offscreen the way a user drives it.
 #include "ui/clock_icon.h"
 #include "ui/form1.h"
+#include "ui/result_box.h"
 #include "ui/section_picture.h"
 #include "tests/ui/dialog_catcher.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,11 +18,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QtMath>
 
 #include <memory>
@@ -104,6 +108,8 @@ private slots:
     void inputBoxesTakeTextsOfAnyLength();
     void resultBoxesAreReadOnlyButSelectable();
     void longResultsAreNarrowedShortOnesAreNot();
+    void aResultTooLongForAnyFaceShowsCutKeepingItsExponent_data();
+    void aResultTooLongForAnyFaceShowsCutKeepingItsExponent();
     void boxesCarryAccessibleNames_data();
     void boxesCarryAccessibleNames();
     void drawingsMatchTheirReferences_data();
@@ -662,6 +668,46 @@ void Form1Test::longResultsAreNarrowedShortOnesAreNot()
     calculate();
     QCOMPARE(ratio->text(), QStringLiteral(" 80.7"));
     QCOMPARE(ratio->font().stretch(), int(QFont::AnyStretch));
+}
+
+void Form1Test::aResultTooLongForAnyFaceShowsCutKeepingItsExponent_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("150 %") << 1.5;
+}
+
+void Form1Test::aResultTooLongForAnyFaceShowsCutKeepingItsExponent()
+{
+    QFETCH(qreal, scale);
+    setInput("TxtDead", "9.2838E199"); // a slip no face can show whole in the box
+    calculate();
+    auto* box = find<ui::ResultBox>("TxtStressy");
+    QCOMPARE(box->text(), QStringLiteral(" 1.4599498088482E+201"));
+
+    // It draws the number's start, the mark and the exponent, inside the box, and nothing else:
+    // exactly what a line edit holding that text draws.
+    QVERIFY2(QRegularExpression(QStringLiteral("^1(\\.4\\d*)?…E\\+201$")).match(box->shownText()).hasMatch(),
+             qPrintable(box->shownText()));
+    QVERIFY(box->fontMetrics().horizontalAdvance(box->shownText()) <= box->textRoom());
+    QLineEdit plain;
+    plain.setStyle(box->style());
+    plain.setReadOnly(true);
+    plain.setFont(box->font());
+    plain.resize(box->size());
+    plain.setText(box->shownText());
+    plain.setCursorPosition(0);
+    QCOMPARE(firstDifference(renderedAt(box, scale), renderedAt(&plain, scale)), QString());
+
+    // The box holds the whole text: selecting, copying and assistive tools read it, and a hover
+    // or the focus shows it.
+    QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Value), box->text());
+    QCOMPARE(box->toolTip(), box->text());
+    box->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), box->text());
+    box->selectAll();
+    QCOMPARE(box->selectedText(), box->text());
 }
 
 void Form1Test::boxesCarryAccessibleNames_data()
