@@ -59,6 +59,7 @@ click_control() {
     case "$2" in
     Command1) x=322 y=430 ;;      # 计算, (4065, 6225) 1575 × 495
     Command2) x=437 y=430 ;;      # 退出, (5790, 6225)
+    TxtDead) x=150 y=320 ;;       # 墙板自重, in Frame1 at (120, 3690)
     TxtStressx) x=412 y=223 ;;    # the result boxes in Frame5 at (4770, 2760)
     TxtStressy) x=412 y=259 ;;
     TxtDeflection) x=412 y=294 ;;

@@ -83,15 +83,27 @@ void ResultBox::paintEvent(QPaintEvent* event)
     painter.drawText(lineStart + QPoint(0, metrics.ascent()), m_shown);
 }
 
+void ResultBox::showWholeText()
+{
+    if (m_shown != text())
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), text(), this);
+}
+
 void ResultBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    // After the focus change is done with: the tooltip hides itself on focus events.
-    if (m_shown != text())
-        QTimer::singleShot(0, this, [this] {
-            if (hasFocus() && m_shown != text())
-                QToolTip::showText(mapToGlobal(QPoint(0, height())), text(), this);
-        });
+    // After the focus change is done with: a tooltip hides itself on focus events.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            showWholeText();
+    });
+}
+
+// A click shows it too; a tooltip hides itself when a mouse button is released.
+void ResultBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    showWholeText();
 }
 
 } // namespace ui

@@ -10,7 +10,7 @@ namespace ui {
 
 // A read-only box for one result. Its text is always the whole result, for selection, copying
 // and assistive tools; a result too long for the box even in the narrowest face is painted in a
-// cut form that says so (form/result_text.h), and shown whole as a tooltip on hover and focus.
+// cut form that says so (form/result_text.h), and shown whole as a tooltip on hover, focus and click.
 class ResultBox : public QLineEdit {
     Q_OBJECT
 
@@ -26,8 +26,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void showWholeText();
+
     QString m_shown;
 };
 

@@ -7,6 +7,7 @@
 #include "calc/calculation.h"
 #include "form/form1_layout.h"
 #include "form/messages.h"
+#include "form/result_text.h"
 #include "form/section_picture.h"
 #include "form/twips.h"
 
@@ -95,7 +96,8 @@ std::string formJson()
     return "{\"title\":" + quoted(form::windowTitle)
            + ",\"width\":" + std::to_string(form::twipsToPixels(form::windowWidth))
            + ",\"height\":" + std::to_string(form::twipsToPixels(form::windowHeight))
-           + ",\"faultButton\":" + quoted(form::faultDialogButton) + ",\"controls\":[" + controls + "]}";
+           + ",\"faultButton\":" + quoted(form::faultDialogButton)
+           + ",\"narrowest\":" + std::to_string(form::narrowestStretch) + ",\"controls\":[" + controls + "]}";
 }
 
 std::string_view faultName(calc::Fault fault)
@@ -130,8 +132,9 @@ EMSCRIPTEN_KEEPALIVE const char* vandrel_form()
 }
 
 // One press of "计算": the support mode and the texts of the input boxes, in the order the table
-// lists them. Returns {"written":[[box,text],…],"fault":null} or, when a fault stopped the run,
-// "fault":{"kind":…,"message":…}.
+// lists them. Returns {"written":[[box,text,[form,…]],…],"fault":null} or, when a fault stopped
+// the run, "fault":{"kind":…,"message":…}; the forms are what the box may show of its text, most
+// wanted first (form/result_text.h).
 EMSCRIPTEN_KEEPALIVE const char* vandrel_run(int supportMode, const char* const* inputTexts)
 {
     std::map<std::string, std::string> texts;
@@ -141,7 +144,10 @@ EMSCRIPTEN_KEEPALIVE const char* vandrel_run(int supportMode, const char* const*
             texts[std::string(c.name)] = inputTexts[next++];
     std::string written;
     const auto fault = calc::runCalculation(texts, supportMode, [&](const std::string& box, const std::string& text) {
-        written += (written.empty() ? "[" : ",[") + quoted(box) + "," + quoted(text) + "]";
+        std::string forms;
+        for (const std::string& shown : form::resultForms(text))
+            forms += (forms.empty() ? "" : ",") + quoted(shown);
+        written += (written.empty() ? "[" : ",[") + quoted(box) + "," + quoted(text) + ",[" + forms + "]]";
     });
     runText = "{\"written\":[" + written + "],\"fault\":"
               + (fault ? "{\"kind\":" + quoted(faultName(*fault)) + ",\"message\":" + quoted(form::faultMessage(*fault))

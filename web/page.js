@@ -11,9 +11,6 @@ const notices = {
     failed: '计算程序未能运行，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 重新打开此页面。',
 };
 
-// The smallest a caption or a result is narrowed to, to fit its box, as a share of its width.
-const narrowest = 0.6;
-
 function showNotice(text) {
     const notice = document.getElementById('notice');
     notice.textContent = text;
@@ -99,12 +96,16 @@ function createControl(control) {
     case 'InputBox':
     case 'ResultBox': {
         const input = make('input', { type: 'text', spellcheck: false, autocomplete: 'off' });
-        if (control.kind === 'ResultBox')
-            input.readOnly = true; // never read by the calculation; its text can be selected and copied
-        else
-            input.value = control.caption;
         input.setAttribute('aria-label', control.accessibleName);
-        return { element: input, placed: input };
+        if (control.kind === 'InputBox') {
+            input.value = control.caption;
+            return { element: input, placed: input };
+        }
+        input.readOnly = true; // never read by the calculation; its text can be selected and copied
+        // Over the box, the cut form of a result too long for it; the box keeps the whole text.
+        const cutForm = make('span', { className: 'cutForm', hidden: true });
+        cutForm.setAttribute('aria-hidden', 'true');
+        return { element: input, placed: input, cutForm };
     }
     case 'OptionButton': {
         const radio = make('input', { type: 'radio', name: 'Option1' });
@@ -128,7 +129,7 @@ function createControl(control) {
 
 // A caption wider than its room (its box, or a group box's top edge) is narrowed, its letters
 // keeping their height, as on the desktop. All are measured first, then narrowed: one layout.
-function fitCaptions(entries) {
+function fitCaptions(entries, narrowest) {
     const narrowings = entries.filter(({ caption }) => caption).map(({ caption, placed, control }) => {
         const text = caption.getBoundingClientRect();
         const room = placed.getBoundingClientRect().right - text.left - (control.kind === 'GroupBox' ? 8 : 0);
@@ -139,11 +140,58 @@ function fitCaptions(entries) {
             caption.style.transform = `scaleX(${Math.max(narrowest, share)})`;
 }
 
-// A result wider than its box is written smaller until it fits.
-function fitResult(box, pixelSize) {
-    box.style.fontSize = px(pixelSize);
-    if (box.value !== '' && box.scrollWidth > box.clientWidth)
-        box.style.fontSize = px(Math.max(narrowest, box.clientWidth / box.scrollWidth) * pixelSize);
+// A result is written smaller until it fits its box, down to the narrowest share of its size.
+// One too long even then shows the first of its cut forms that fits (form/result_text.h) over the
+// box, which keeps the whole text for selection, copying and assistive tools. Widths are those
+// of the text as painted, in a span of the box's own font.
+function showResult({ element: box, control, cutForm }, text, forms, narrowest, measurer) {
+    box.value = text;
+    const padding = getComputedStyle(box);
+    const room = box.clientWidth - parseFloat(padding.paddingLeft) - parseFloat(padding.paddingRight);
+    applyFont(measurer, control.font);
+    const width = (shown, size) => {
+        measurer.style.fontSize = px(size);
+        measurer.textContent = shown;
+        return measurer.getBoundingClientRect().width;
+    };
+    const full = control.font.pixelSize;
+    const smallest = narrowest * full;
+    const shown = forms.find((f) => width(f, smallest) <= room) ?? forms[forms.length - 1];
+    // Widths grow nearly in proportion to the size; rounding to device pixels may want a step more.
+    let size = Math.min(full, Math.max(smallest, (full * room) / (width(shown, full) || 1)));
+    while (size > smallest && width(shown, size) > room)
+        size = Math.max(smallest, size - (0.02 * full));
+    const cut = shown !== text;
+    box.classList.toggle('cut', cut);
+    box.style.fontSize = px(cut ? full : size);
+    cutForm.style.fontSize = px(size);
+    cutForm.textContent = cut ? shown : '';
+    cutForm.hidden = !cut;
+}
+
+// The whole text of a cut result, under its box while the box has the focus (a tap gives it on a
+// phone) or the pointer.
+function offerWholeResults(resultBoxes) {
+    const bubble = document.getElementById('wholeResult');
+    const show = (box) => {
+        if (!box.classList.contains('cut'))
+            return;
+        bubble.textContent = box.value;
+        bubble.hidden = false;
+        const r = box.getBoundingClientRect();
+        const left = Math.max(window.scrollX + 2, (r.right + window.scrollX) - bubble.offsetWidth);
+        Object.assign(bubble.style, { left: px(left), top: px(r.bottom + window.scrollY + 2) });
+    };
+    const hide = (box) => {
+        if (document.activeElement !== box || !box.classList.contains('cut'))
+            bubble.hidden = true;
+    };
+    for (const { element: box } of resultBoxes) {
+        box.addEventListener('focus', () => show(box));
+        box.addEventListener('mouseenter', () => show(box));
+        box.addEventListener('blur', () => { bubble.hidden = true; });
+        box.addEventListener('mouseleave', () => hide(box));
+    }
 }
 
 // The section picture drawn for the screen's own pixels, and placed on whole device pixels, so
@@ -183,9 +231,12 @@ function buildWindow(engine) {
         const made = createControl(control);
         made.element.id = control.name;
         const placed = made.placed ?? made.element;
-        place(placed, control.rect);
-        applyFont(placed, control.font);
-        (control.container ? controls.get(control.container).element : root).append(placed);
+        const container = control.container ? controls.get(control.container).element : root;
+        for (const element of [placed, made.cutForm].filter(Boolean)) {
+            place(element, control.rect);
+            applyFont(element, control.font);
+            container.append(element);
+        }
         controls.set(control.name, { control, ...made });
     }
 
@@ -206,14 +257,14 @@ function buildWindow(engine) {
     const resultBoxes = entries.filter((entry) => entry.control.kind === 'ResultBox');
     const options = [input('Option1(0)'), input('Option1(1)')];
     let supportMode = 1;
+    const narrowest = form.narrowest / 100;
+    const measurer = document.getElementById('measure');
+    offerWholeResults(resultBoxes);
 
     // The window as it opens: default texts, empty results, 简支 selected, the focus on 计算.
     const load = () => {
         inputBoxes.forEach(({ control, element }) => { element.value = control.caption; });
-        resultBoxes.forEach(({ control, element }) => {
-            element.value = '';
-            fitResult(element, control.font.pixelSize);
-        });
+        resultBoxes.forEach((entry) => showResult(entry, '', [''], narrowest, measurer));
         options[0].checked = true;
         supportMode = 1;
         input('Command1').focus();
@@ -233,11 +284,8 @@ function buildWindow(engine) {
     root.addEventListener('submit', (event) => {
         event.preventDefault();
         const outcome = engine.run(supportMode, inputBoxes.map(({ element }) => element.value));
-        for (const [name, text] of outcome.written) {
-            const { element, control } = controls.get(name);
-            element.value = text;
-            fitResult(element, control.font.pixelSize);
-        }
+        for (const [name, text, forms] of outcome.written)
+            showResult(controls.get(name), text, forms, narrowest, measurer);
         if (outcome.fault) {
             document.getElementById('faultMessage').textContent = outcome.fault.message;
             dialog.showModal();
@@ -272,7 +320,7 @@ function buildWindow(engine) {
     });
 
     root.hidden = false;
-    fitCaptions(entries);
+    fitCaptions(entries, narrowest);
     drawPicture(engine, input('Picture1'));
     window.addEventListener('resize', () => alignToDevicePixels(input('Picture1').querySelector('canvas')));
     load();

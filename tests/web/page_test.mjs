@@ -46,6 +46,110 @@ function outcomesInPage(batch) {
     });
 }
 
+// In the page: what is wrong with what each result box shows, measured as painted: the box's own
+// text in a span of its font, a cut form by a Range over its text. A box shows its whole text
+// inside its room, or, only where even the narrowest size is too wide, a cut form with the mark,
+// the sign and the exponent kept, over a box whose own text is not drawn, and the whole text
+// under the box while it has the focus.
+function resultFaults(boxes) {
+    const mark = '\u2026';
+    const probe = document.body.appendChild(document.createElement('span'));
+    Object.assign(probe.style, { position: 'absolute', visibility: 'hidden', whiteSpace: 'pre' });
+    const room = (element) => {
+        const style = getComputedStyle(element);
+        return element.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    };
+    const painted = (element, text, fontSize) => {
+        const style = getComputedStyle(element);
+        Object.assign(probe.style, { fontFamily: style.fontFamily, fontWeight: style.fontWeight, fontSize });
+        probe.textContent = text;
+        return probe.getBoundingClientRect().width;
+    };
+    const narrowest = window.vandrel.form.narrowest / 100;
+    const faults = [];
+    let cut = 0;
+    for (const name of boxes) {
+        const box = document.getElementById(name);
+        const text = box.value;
+        if (text === '')
+            continue;
+        const control = window.vandrel.form.controls.find((c) => c.name === name);
+        const fitsNarrowed = painted(box, text, `${narrowest * control.font.pixelSize}px`) <= room(box);
+        const cutForm = box.nextElementSibling;
+        const isCut = !cutForm.hidden;
+        const problem = (() => {
+            if (!isCut) {
+                if (painted(box, text, getComputedStyle(box).fontSize) > room(box))
+                    return 'painted wider than its box';
+                return fitsNarrowed ? '' : 'shown whole, though too wide for the narrowest size';
+            }
+            ++cut;
+            const shown = cutForm.textContent;
+            const range = document.createRange();
+            range.selectNodeContents(cutForm);
+            if (range.getBoundingClientRect().width > room(cutForm))
+                return `cut form '${shown}' painted wider than its box`;
+            if (getComputedStyle(box).color !== 'rgba(0, 0, 0, 0)')
+                return 'the box\'s own text drawn under its cut form';
+            if (fitsNarrowed)
+                return 'cut, although it fits the narrowest size';
+            const at = shown.indexOf(mark);
+            if (at < 0)
+                return `cut form '${shown}' without the mark`;
+            if (shown !== mark) {
+                const negative = text.startsWith('-');
+                const e = text.indexOf('E');
+                if (negative !== shown.startsWith('-') || !text.slice(1).startsWith(shown.slice(negative ? 1 : 0, at)))
+                    return `cut form '${shown}' is not the text's start and the mark`;
+                if (shown.slice(at + 1) !== (e < 0 ? '' : text.slice(e)))
+                    return `cut form '${shown}' lost the exponent, or added to it`;
+            }
+            box.focus();
+            const bubble = document.getElementById('wholeResult');
+            const whole = !bubble.hidden && bubble.textContent === text;
+            box.blur();
+            return whole ? '' : 'its whole text is not shown on focus';
+        })();
+        if (problem)
+            faults.push(`${name} '${text}': ${problem}`);
+    }
+    probe.remove();
+    return { faults, cut };
+}
+
+// In the page: every case typed into the boxes and calculated with 计算, each result box checked.
+function typedCasesInPage([batch, boxes]) {
+    const inputs = window.vandrel.form.controls.filter((c) => c.kind === 'InputBox').map((c) => c.name);
+    const dialog = document.getElementById('faultDialog');
+    const outcome = { faults: [], cut: 0, results: 0 };
+    for (const [index, mode, texts] of batch) {
+        inputs.forEach((name) => { document.getElementById(name).value = texts[name]; });
+        document.getElementById(mode === 1 ? 'Option1(0)' : 'Option1(1)').click();
+        document.getElementById('Command1').click();
+        if (dialog.open)
+            dialog.close();
+        const { faults, cut } = resultFaults(boxes);
+        outcome.faults.push(...faults.map((f) => `case ${index}: ${f}`));
+        outcome.cut += cut;
+        outcome.results += boxes.filter((name) => document.getElementById(name).value !== '').length;
+    }
+    return outcome;
+}
+
+// Every generated case through the page's boxes and its 计算, in batches.
+async function typedCaseFaults(page) {
+    await page.evaluate(`window.resultFaults = ${resultFaults.toString()}`);
+    const total = { faults: [], cut: 0, results: 0 };
+    for (let first = 0; first < cases.length; first += 1000) {
+        const batch = cases.slice(first, first + 1000).map((c, i) => [first + i, c.mode, c.boxes]);
+        const { faults, cut, results } = await page.evaluate(typedCasesInPage, [batch, resultBoxes]);
+        total.faults.push(...faults);
+        total.cut += cut;
+        total.results += results;
+    }
+    return total;
+}
+
 const resultTexts = (page) => page.evaluate(
     (names) => names.map((name) => document.getElementById(name).value), resultBoxes);
 
@@ -75,6 +179,16 @@ for (const name of ['chromium', 'firefox']) {
             console.log(`web: ${name}: ${cases.length - differ.length} of ${cases.length} generated cases give the native output`);
             assert.deepEqual(differ.slice(0, 5), []);
             assert.ok(cases.length >= 12000);
+            await page.close();
+        });
+
+        test('shows every generated result whole in its box, or marked as cut and whole on focus', async () => {
+            const { page } = await ready(browser);
+            const { faults, cut, results } = await typedCaseFaults(page);
+            console.log(`web: ${name}: ${cases.length} generated cases typed and calculated, ${results} results, `
+                + `${cut} shown cut with the mark, ${faults.length} shown wrongly`);
+            assert.deepEqual(faults.slice(0, 5), []);
+            assert.ok(cut > 0);
             await page.close();
         });
 
@@ -253,6 +367,63 @@ describe('the page in chromium, as a file and as served', () => {
             await page.close();
         }
         console.log('web: chromium: the section picture sharp at 100, 125, 150, 175, 200 and 300 %');
+    });
+
+    test('shows every generated result whole or marked as cut at 125, 150 and 200 % and on a phone', async () => {
+        const screens = [
+            { width: 800, height: 700, deviceScaleFactor: 1.25 },
+            { width: 800, height: 700, deviceScaleFactor: 1.5 },
+            { width: 800, height: 700, deviceScaleFactor: 2 },
+            { width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+        ];
+        for (const viewport of screens) {
+            const { page } = await ready(browser, { viewport });
+            const { faults, cut } = await typedCaseFaults(page);
+            assert.deepEqual(faults.slice(0, 5), [], JSON.stringify(viewport));
+            assert.ok(cut > 0);
+            await page.close();
+        }
+        console.log('web: chromium: every generated result whole or marked as cut at 125, 150 and 200 % and on a phone');
+    });
+
+    test('draws a result no size fits as its start, the mark and the exponent, the whole a tap away', async () => {
+        for (const deviceScaleFactor of [1, 1.5]) {
+            const { page } = await ready(browser, { viewport: { width: 800, height: 700, deviceScaleFactor } });
+            await page.$eval(byId('TxtDead'), (box) => { box.value = '9.2838E199'; });
+            await page.click(byId('Command1'));
+            const drawn = await page.$eval(byId('TxtStressy'), (box) => {
+                const range = document.createRange();
+                range.selectNodeContents(box.nextElementSibling);
+                const text = range.getBoundingClientRect();
+                const r = box.getBoundingClientRect();
+                return { value: box.value, shown: box.nextElementSibling.textContent, textRight: text.right - r.left,
+                    clip: { x: r.left + 2, y: r.top + 2, width: r.width - 4, height: r.height - 4 } };
+            });
+            assert.equal(drawn.value, ' 1.4599498088482E+201');
+            assert.match(drawn.shown, /^1(\.4\d*)?\u2026E\+201$/);
+            // On screen: ink up to the cut form's end, and only the box's ground from there on.
+            const shot = await page.screenshot({ clip: drawn.clip, encoding: 'base64' });
+            const inkColumns = await page.evaluate(async (png) => {
+                const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+                const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+                const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+                context.drawImage(bitmap, 0, 0);
+                const { data, width, height } = context.getImageData(0, 0, bitmap.width, bitmap.height);
+                const columns = new Set();
+                for (let y = 0; y < height; ++y)
+                    for (let x = 0; x < width; ++x)
+                        if (data[4 * ((y * width) + x)] < 128)
+                            columns.add(x);
+                return [...columns].sort((a, b) => a - b);
+            }, shot);
+            assert.ok(inkColumns.length > 10);
+            const lastInk = (inkColumns.at(-1) + 1) / deviceScaleFactor + 2;
+            assert.ok(lastInk <= drawn.textRight + 1, `ink to ${lastInk} px, the cut form ends at ${drawn.textRight}`);
+            // A tap shows the whole text under the box.
+            await page.tap(byId('TxtStressy'));
+            assert.equal(await page.$eval('#wholeResult', (b) => !b.hidden && b.textContent), ' 1.4599498088482E+201');
+            await page.close();
+        }
     });
 
     test('fits a phone\'s width without sideways scrolling and calculates there', async () => {
