@@ -72,7 +72,7 @@ std::string fontJson(form::FontRole role)
     for (const std::string_view family : spec.families)
         families += (families.empty() ? "" : ",") + quoted(family);
     return "{\"families\":[" + families + "],\"pixelSize\":" + std::to_string(spec.pixelSize)
-           + ",\"serif\":" + (spec.serif ? "true" : "false") + "}";
+           + ",\"serif\":" + (spec.serif ? "true" : "false") + ",\"smooth\":" + (spec.smooth ? "true" : "false") + "}";
 }
 
 std::string rectJson(int left, int top, int width, int height)

@@ -1,15 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Vandrel developers
 // SPDX-License-Identifier: MIT
 
-// The page's own code. Before it in the same module script stands the engine's glue code
-// (`createEngine`, from emscripten); its WebAssembly is in the data block #engineWasm, as base64.
-// It builds the window from the engine's table of controls, keeps the support mode, and on "计算"
+// The page's own code. Before it in the same script stands the engine, `createEngine`: the
+// calculation compiled by emscripten to plain JavaScript, which runs wherever a script runs. It builds the window from the engine's table of controls, keeps the support mode, and on "计算"
 // hands the twelve input texts to the engine and writes what comes back into the result boxes.
 
-const notices = {
-    noWebAssembly: '此浏览器不支持 WebAssembly，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 打开此页面。',
-    failed: '计算程序未能运行，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 重新打开此页面。',
-};
+const failedNotice = '计算程序未能运行，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 重新打开此页面。';
 
 function showNotice(text) {
     const notice = document.getElementById('notice');
@@ -18,20 +14,9 @@ function showNotice(text) {
     document.getElementById('Form1').hidden = true;
 }
 
-// The browser's own decoder where it has one: a loop over 90,000 bytes costs more than compiling them.
-function fromBase64(text) {
-    if (Uint8Array.fromBase64)
-        return Uint8Array.fromBase64(text.trim());
-    const binary = atob(text.trim());
-    const bytes = new Uint8Array(binary.length);
-    for (let i = 0; i < binary.length; ++i)
-        bytes[i] = binary.charCodeAt(i);
-    return bytes;
-}
-
 // The engine's C functions, with JavaScript strings in and out.
 async function startEngine() {
-    const m = await createEngine({ wasmBinary: fromBase64(document.getElementById('engineWasm').textContent) });
+    const m = await createEngine();
     const text = (pointer) => m.UTF8ToString(pointer);
     return {
         form: JSON.parse(text(m._vandrel_form())),
@@ -74,6 +59,9 @@ function applyFont(element, font) {
     const families = font.families.map((family) => `"${family}"`);
     families.push(font.serif ? 'serif' : 'sans-serif');
     Object.assign(element.style, { fontFamily: families.join(', '), fontSize: px(font.pixelSize), fontWeight: '400' });
+    // The desktop draws this face's hairlines unsmoothed, in solid black; smoothed, as a browser
+    // draws them, they come out thin and grey, like a hint rather than a value.
+    element.classList.add(font.smooth ? 'smooth' : 'unsmoothed');
 }
 
 // One control of the table: the element that carries its name, the one placed at its rectangle
@@ -219,6 +207,55 @@ function alignToDevicePixels(element) {
     element.style.transform = `translate(${shift(r.left + window.scrollX)}px, ${shift(r.top + window.scrollY)}px)`;
 }
 
+// The fault's message, modal: a <dialog> where the browser has one, otherwise (Safari before
+// 15.4, Firefox before 98) the same element over a backdrop that takes every click, with the page
+// behind it hidden from assistive tools, the focus kept on its button, and Escape or the button
+// closing it.
+function modalDialog(dialog, button) {
+    const modal = typeof dialog.showModal === 'function' ? { open: () => dialog.showModal(), close: () => dialog.close() }
+                                                         : fallbackModal(dialog, button);
+    button.addEventListener('click', () => modal.close());
+    return modal;
+}
+
+function fallbackModal(dialog, button) {
+    dialog.setAttribute('role', 'dialog');
+    dialog.setAttribute('aria-modal', 'true');
+    dialog.classList.add('fallback');
+    const backdrop = document.body.appendChild(Object.assign(document.createElement('div'), { className: 'backdrop' }));
+    backdrop.hidden = true;
+    const page = document.querySelector('main');
+    let before = null;
+    const close = () => {
+        if (!dialog.hasAttribute('open'))
+            return;
+        dialog.removeAttribute('open');
+        backdrop.hidden = true;
+        page.removeAttribute('aria-hidden');
+        document.removeEventListener('keydown', keys, true);
+        before?.focus();
+    };
+    function keys(event) {
+        if (event.key !== 'Escape' && event.key !== 'Tab')
+            return;
+        event.preventDefault();
+        event.stopPropagation();
+        if (event.key === 'Escape')
+            close();
+    }
+    return {
+        open() {
+            before = document.activeElement;
+            dialog.setAttribute('open', '');
+            backdrop.hidden = false;
+            page.setAttribute('aria-hidden', 'true');
+            document.addEventListener('keydown', keys, true);
+            button.focus();
+        },
+        close,
+    };
+}
+
 function buildWindow(engine) {
     const { form } = engine;
     const root = document.getElementById('Form1');
@@ -255,6 +292,7 @@ function buildWindow(engine) {
     const input = (name) => controls.get(name).element;
     const inputBoxes = entries.filter((entry) => entry.control.kind === 'InputBox');
     const resultBoxes = entries.filter((entry) => entry.control.kind === 'ResultBox');
+    resultBoxes.forEach(({ control }) => controls.get(control.container).element.classList.add('results'));
     const options = [input('Option1(0)'), input('Option1(1)')];
     let supportMode = 1;
     const narrowest = form.narrowest / 100;
@@ -274,11 +312,10 @@ function buildWindow(engine) {
             supportMode = index === 0 ? 1 : 2;
     }));
 
-    const dialog = document.getElementById('faultDialog');
     document.getElementById('faultTitle').textContent = form.title;
     const ok = document.getElementById('faultOk');
     ok.textContent = form.faultButton;
-    ok.addEventListener('click', () => dialog.close());
+    const dialog = modalDialog(document.getElementById('faultDialog'), ok);
 
     // One press of 计算 (Enter in an input box presses it too).
     root.addEventListener('submit', (event) => {
@@ -288,7 +325,7 @@ function buildWindow(engine) {
             showResult(controls.get(name), text, forms, narrowest, measurer);
         if (outcome.fault) {
             document.getElementById('faultMessage').textContent = outcome.fault.message;
-            dialog.showModal();
+            dialog.open();
         } else if (getComputedStyle(root).display === 'flex') {
             input('TxtStressx').scrollIntoView({ block: 'nearest' }); // a phone shows the results last
         }
@@ -327,22 +364,21 @@ function buildWindow(engine) {
 }
 
 async function main() {
-    if (typeof WebAssembly !== 'object') {
-        showNotice(notices.noWebAssembly);
-        return;
-    }
     let engine;
     try {
         engine = await startEngine();
         buildWindow(engine);
     } catch (error) {
-        showNotice(notices.failed);
+        showNotice(failedNotice);
         throw error;
     }
     document.getElementById('notice').remove();
     // For whoever drives the page (the tests, the benchmark): the window is ready; the table it
-    // was built from, and the run its 计算 calls.
-    document.dispatchEvent(new CustomEvent('vandrel-ready', { detail: { form: engine.form, run: engine.run } }));
+    // was built from, and the run its 计算 calls. Said again when asked, for a driver that can
+    // listen only once the page has loaded.
+    const ready = () => document.dispatchEvent(new CustomEvent('vandrel-ready', { detail: { form: engine.form, run: engine.run } }));
+    document.addEventListener('vandrel-query', ready);
+    ready();
 }
 
 main();
