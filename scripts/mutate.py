@@ -2,17 +2,18 @@
 # SPDX-FileCopyrightText: 2026 Vandrel developers
 # SPDX-License-Identifier: MIT
 
-"""Mutation sampling: how many single-point faults in calc/ and ui/ do the tests catch?
+"""Mutation sampling: how many single-point faults in calc/, ui/ and web/ do the tests catch?
 
 Each mutant changes one operator, comparison, logical connective, constant, string (caption,
 box name, message), font role or boolean in a scratch copy of the sources, rebuilds only the
 test programs that cover it in a Release build of its own, and runs them with a timeout:
 calc_tests and powers_test (the powers against MPFR) for calc/, form1_test and monkey_test for
-ui/. A mutant that fails to build is recorded and replaced by the next one drawn, so the counts
+ui/, and for the page's script the page's tests in Debian's Chromium (the page is written anew
+around the engine that scripts/web.sh built in build/web). A mutant that fails to build is recorded and replaced by the next one drawn, so the counts
 asked for are mutants that built.
 The same seed draws the same mutants from the same sources.
 
-    python3 scripts/mutate.py --seed 7 --calc 50 --ui 15 --drawings 5
+    python3 scripts/mutate.py --seed 7 --calc 50 --ui 15 --drawings 5 --web 20
 """
 
 import argparse
@@ -36,15 +37,22 @@ POOLS = {
     },
     # The window's code: its table of controls, its events, fonts and fault messages.
     "ui": {
-        "files": ["ui/form1*", "form/form1_layout.h", "form/twips.h", "form/messages.h"],
-        "targets": ["form1_test", "monkey_test"],
-        "tests": [["tests/ui/form1_test"], ["tests/ui/monkey_test"]],
+        "files": ["ui/form1*", "ui/result_box*", "ui/narrowed_font*", "form/form1_layout.h", "form/twips.h",
+                  "form/messages.h", "form/result_text*"],
+        "targets": ["form1_test", "monkey_test", "result_fit_test"],
+        "tests": [["tests/ui/form1_test"], ["tests/ui/monkey_test"], ["tests/ui/result_fit_test"]],
     },
     # The section picture and the icon, drawn pixel by pixel in code.
     "drawings": {
         "files": ["form/section_picture.*", "ui/section_picture.*", "ui/clock_icon.*"],
         "targets": ["form1_test", "monkey_test"],
         "tests": [["tests/ui/form1_test"], ["tests/ui/monkey_test"]],
+    },
+    # The page's own script, tested in the browser that runs it.
+    "web": {
+        "files": ["web/page.js"],
+        "targets": [],
+        "tests": [["node", "--test", "--test-reporter=dot", "tests/web/page_test.mjs"]],
     },
 }
 
@@ -68,10 +76,12 @@ class Mutant:
 
 
 STRING = re.compile(r'"(?:[^"\\]|\\.)*"')
+# JavaScript's strings may be in single quotes or backquotes too.
+JS_STRING = re.compile(r'"(?:[^"\\]|\\.)*"|' + r"'(?:[^'\\]|\\.)*'|`(?:[^`\\]|\\.)*`")
 NUMBER = re.compile(r"(?<![\w.])(\d+\.\d*|\.\d+|\d+)([eE][+-]?\d+)?(?![\w.])")
 OPERATORS = [
     ("operator", re.compile(r"(?<= )[+\-*/](?= )"), ["+", "-", "*", "/"]),
-    ("comparison", re.compile(r"(?<= )(==|!=|<=|>=|<|>)(?= )"), None),
+    ("comparison", re.compile(r"(?<= )(===|!==|==|!=|<=|>=|<|>)(?= )"), None),
     ("logical", re.compile(r"(?<= )(&&|\|\|)(?= )"), None),
     ("negation", re.compile(r"(?<=\()!(?=[\w(])"), None),
     ("font", re.compile(r"\bF::(Song|SansSerif|Hei)\b"), None),
@@ -81,12 +91,12 @@ OPERATORS = [
 TWIP_RECT = re.compile(r"\{\d+, \d+, \d+, \d+\}")
 TWIPS_PER_PIXEL = 15
 TWIP_FILES = {"form/form1_layout.h"}
-COMPARISON_SWAPS = {"==": ["!="], "!=": ["=="], "<": ["<=", ">"], "<=": ["<", ">="], ">": [">=", "<"], ">=": [">", "<="]}
+COMPARISON_SWAPS = {"===": ["!=="], "!==": ["==="], "==": ["!="], "!=": ["=="], "<": ["<=", ">"], "<=": ["<", ">="], ">": [">=", "<"], ">=": [">", "<="]}
 
 
-def code_spans(line):
+def code_spans(line, js=False):
     """The line without its // comment, and the column ranges of its string literals."""
-    strings = [(m.start(), m.end()) for m in STRING.finditer(line)]
+    strings = [(m.start(), m.end()) for m in (JS_STRING if js else STRING).finditer(line)]
     cut = len(line)
     for m in re.finditer(r"//", line):
         if not any(s <= m.start() < e for s, e in strings):
@@ -111,15 +121,15 @@ def constant_variants(text, exponent):
 
 
 def string_variant(literal):
-    body = literal[1:-1]
+    quote, body = literal[0], literal[1:-1]
     if not body:
-        return '"x"'
+        return quote + "x" + quote
     # Drop the last character, whole escape or whole UTF-8 character.
     if len(body) >= 2 and body[-2] == "\\":
-        return '"' + body[:-2] + '"'
+        return quote + body[:-2] + quote
     if re.search(r"\\x[0-9a-fA-F]{2}$", body):
-        return '"' + body[:-4] + '"'
-    return '"' + body[:-1] + '"'
+        return quote + body[:-4] + quote
+    return quote + body[:-1] + quote
 
 
 def sites_in(path, lines):
@@ -135,7 +145,7 @@ def sites_in(path, lines):
             continue
         if stripped.startswith(("#", "//")) or "static_assert" in line:
             continue
-        code, strings = code_spans(line)
+        code, strings = code_spans(line, path.endswith(".js"))
 
         def outside_strings(start):
             return not any(s <= start < e for s, e in strings)
@@ -214,17 +224,37 @@ def test_env():
     return dict(os.environ, QT_QPA_PLATFORM="offscreen", QTEST_DISABLE_STACK_DUMP="1")
 
 
+def build_mutant(pool, scratch, build, timeout):
+    """Builds what a pool's tests run: its test programs, or for the page the page itself."""
+    if pool == "web":
+        return run(["node", str(scratch / "web/build_page.mjs"), "--title", "Vandrel设计",
+                    "--engine", str(ROOT / "build/web/web/vandrel_engine.js"), "--out", str(build / "page.html")],
+                   ROOT, timeout)
+    return run(["cmake", "--build", str(build), "-j", "2", "--target", *POOLS[pool]["targets"]], build, timeout)
+
+
+def run_test(pool, command, build, timeout):
+    """The page's tests run from the repository, where their packages are, in Debian's Chromium
+    over a sample of the generated cases; the programs in the scratch build."""
+    if pool == "web":
+        env = dict(test_env(), VANDREL_WEB_PAGE=str(build / "page.html"), VANDREL_ENGINES="chromium",
+                   VANDREL_CASES="2000", VANDREL_SAME_DIGITS=str(ROOT / "build/release/same_digits.txt"))
+        return run(command, ROOT, timeout, env)
+    return run([str(build / command[0]), *command[1:]], build, timeout, test_env())
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--seed", type=int, required=True)
     parser.add_argument("--calc", type=int, default=50, help="calculation mutants that build")
     parser.add_argument("--ui", type=int, default=15, help="window mutants that build")
     parser.add_argument("--drawings", type=int, default=0, help="picture and icon mutants that build")
+    parser.add_argument("--web", type=int, default=0, help="mutants of the page's script")
     parser.add_argument("--build", default="build/mutate", help="scratch sources and Release build")
     parser.add_argument("--timeout", type=int, default=300, help="seconds for one build or one test program")
     parser.add_argument("--list", action="store_true", help="only count the mutation sites")
     args = parser.parse_args()
-    wanted = {"calc": args.calc, "ui": args.ui, "drawings": args.drawings}
+    wanted = {"calc": args.calc, "ui": args.ui, "drawings": args.drawings, "web": args.web}
 
     work = (ROOT / args.build).resolve()
     scratch, build = work / "src", work / "build"
@@ -249,8 +279,10 @@ def main():
                    stdout=subprocess.DEVNULL)
     commands = {pool: test_commands(pool, build) for pool in POOLS}
     for pool in [p for p in POOLS if wanted[p] > 0]:
+        if pool == "web" and build_mutant(pool, scratch, build, args.timeout)[0] != 0:
+            sys.exit("the unmutated page does not build: bash scripts/web.sh first")
         for command in commands[pool]:
-            code, output = run([str(build / command[0]), *command[1:]], build, args.timeout, test_env())
+            code, output = run_test(pool, command, build, args.timeout)
             if code != 0:
                 sys.exit(f"the unmutated sources fail {command[0]}:\n{output[-3000:]}")
 
@@ -274,19 +306,17 @@ def main():
                 lines[mutant.line - 1] = line[: mutant.start] + mutant.replacement + line[mutant.end :]
                 try:
                     path.write_text("\n".join(lines))
-                    code, output = run(["cmake", "--build", str(build), "-j", "2", "--target",
-                                        *POOLS[pool]["targets"]], build, args.timeout)
+                    code, output = build_mutant(pool, scratch, build, args.timeout)
                     if code != 0:
                         outcome, detail = "build failure", ""
                     else:
                         built += 1
                         outcome, detail = "survived", ""
                         for command in commands[pool]:
-                            code, output = run([str(build / command[0]), *command[1:]], build, args.timeout,
-                                               test_env())
+                            code, output = run_test(pool, command, build, args.timeout)
                             if code != 0:
                                 failing = [ln.strip() for ln in output.splitlines()
-                                           if ln.startswith(("FAIL!", "[  FAILED  ]"))]
+                                           if ln.lstrip().startswith(("FAIL!", "[  FAILED  ]", "not ok"))]
                                 outcome = "killed"
                                 detail = f" by {Path(command[0]).name}" + (
                                     " (timeout)" if code is None else f": {failing[0][:150]}" if failing else "")

@@ -44,7 +44,7 @@ test_packages=(
     g++-mingw-w64-x86-64-posix nsis wine64 xz-utils zip unzip xclip fonts-dejavu-core  # Windows: build, installer, Wine
     reuse lintian appstream                 # licences of the tree, the package's and the metainfo's checks
     wixl msitools faketime                  # the MSI package, its times fixed
-    emscripten nodejs npm chromium firefox-esr  # the web page: WebAssembly, its build and test drivers, two browsers
+    emscripten nodejs npm chromium firefox-esr webkit2gtk-driver  # the web page: its build, test drivers, three browsers
 )
 
 case "$profile" in

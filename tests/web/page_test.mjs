@@ -12,7 +12,7 @@ import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { after, before, describe, test } from 'node:test';
-import { launch, openPage, pagePath, pageUrl, whenReady } from './harness.mjs';
+import { engines, launch, launchWebKit, openPage, pagePath, pageUrl, whenReady } from './harness.mjs';
 
 // What the native same_digits program wrote: one line a case, the support mode, the twelve
 // texts ("|" and control characters escaped as \xNN) in the order the run reads the boxes, then
@@ -28,7 +28,8 @@ const cases = readFileSync(process.env.VANDREL_SAME_DIGITS ?? 'build/release/sam
         const unescaped = (text) => text.replace(/\\x([0-9a-f]{2})/g, (_, hex) => String.fromCharCode(parseInt(hex, 16)));
         const boxes = Object.fromEntries(texts.map((text, i) => [readOrder[i], unescaped(text)]));
         return { mode: Number(head.split(' ')[2]), boxes, outcome: line.slice(end + 3) };
-    });
+    })
+    .slice(0, Number(process.env.VANDREL_CASES) || undefined); // a sample, for the mutation runs
 const resultBoxes = ['TxtStressx', 'TxtStressy', 'TxtDeflection', 'TxtRatio', 'TxtDeadweight'];
 const byId = (name) => `[id="${name}"]`;
 const faultDescriptions = { 'division by zero': '除数为零', overflow: '数值溢出', 'invalid argument': '无效参数（负数开平方）' };
@@ -46,79 +47,79 @@ function outcomesInPage(batch) {
     });
 }
 
-// In the page: what is wrong with what each result box shows, measured as painted: the box's own
-// text in a span of its font, a cut form by a Range over its text. A box shows its whole text
-// inside its room, or, only where even the narrowest size is too wide, a cut form with the mark,
-// the sign and the exponent kept, over a box whose own text is not drawn, and the whole text
-// under the box while it has the focus.
-function resultFaults(boxes) {
-    const mark = '\u2026';
-    const probe = document.body.appendChild(document.createElement('span'));
-    Object.assign(probe.style, { position: 'absolute', visibility: 'hidden', whiteSpace: 'pre' });
-    const room = (element) => {
-        const style = getComputedStyle(element);
-        return element.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-    };
-    const painted = (element, text, fontSize) => {
-        const style = getComputedStyle(element);
-        Object.assign(probe.style, { fontFamily: style.fontFamily, fontWeight: style.fontWeight, fontSize });
-        probe.textContent = text;
-        return probe.getBoundingClientRect().width;
-    };
-    const narrowest = window.vandrel.form.narrowest / 100;
-    const faults = [];
-    let cut = 0;
-    for (const name of boxes) {
-        const box = document.getElementById(name);
-        const text = box.value;
-        if (text === '')
-            continue;
-        const control = window.vandrel.form.controls.find((c) => c.name === name);
-        const fitsNarrowed = painted(box, text, `${narrowest * control.font.pixelSize}px`) <= room(box);
-        const cutForm = box.nextElementSibling;
-        const isCut = !cutForm.hidden;
-        const problem = (() => {
-            if (!isCut) {
-                if (painted(box, text, getComputedStyle(box).fontSize) > room(box))
-                    return 'painted wider than its box';
-                return fitsNarrowed ? '' : 'shown whole, though too wide for the narrowest size';
-            }
-            ++cut;
-            const shown = cutForm.textContent;
-            const range = document.createRange();
-            range.selectNodeContents(cutForm);
-            if (range.getBoundingClientRect().width > room(cutForm))
-                return `cut form '${shown}' painted wider than its box`;
-            if (getComputedStyle(box).color !== 'rgba(0, 0, 0, 0)')
-                return 'the box\'s own text drawn under its cut form';
-            if (fitsNarrowed)
-                return 'cut, although it fits the narrowest size';
-            const at = shown.indexOf(mark);
-            if (at < 0)
-                return `cut form '${shown}' without the mark`;
-            if (shown !== mark) {
-                const negative = text.startsWith('-');
-                const e = text.indexOf('E');
-                if (negative !== shown.startsWith('-') || !text.slice(1).startsWith(shown.slice(negative ? 1 : 0, at)))
-                    return `cut form '${shown}' is not the text's start and the mark`;
-                if (shown.slice(at + 1) !== (e < 0 ? '' : text.slice(e)))
-                    return `cut form '${shown}' lost the exponent, or added to it`;
-            }
-            box.focus();
-            const bubble = document.getElementById('wholeResult');
-            const whole = !bubble.hidden && bubble.textContent === text;
-            box.blur();
-            return whole ? '' : 'its whole text is not shown on focus';
-        })();
-        if (problem)
-            faults.push(`${name} '${text}': ${problem}`);
-    }
-    probe.remove();
-    return { faults, cut };
-}
-
 // In the page: every case typed into the boxes and calculated with 计算, each result box checked.
 function typedCasesInPage([batch, boxes]) {
+    // In the page: what is wrong with what each result box shows, measured as painted: the box's own
+    // text in a span of its font, a cut form by a Range over its text. A box shows its whole text
+    // inside its room, or, only where even the narrowest size is too wide, a cut form with the mark,
+    // the sign and the exponent kept, over a box whose own text is not drawn, and the whole text
+    // under the box while it has the focus.
+    function resultFaults(boxes) {
+        const mark = '\u2026';
+        const probe = document.body.appendChild(document.createElement('span'));
+        Object.assign(probe.style, { position: 'absolute', visibility: 'hidden', whiteSpace: 'pre' });
+        const room = (element) => {
+            const style = getComputedStyle(element);
+            return element.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+        };
+        const painted = (element, text, fontSize) => {
+            const style = getComputedStyle(element);
+            Object.assign(probe.style, { fontFamily: style.fontFamily, fontWeight: style.fontWeight, fontSize });
+            probe.textContent = text;
+            return probe.getBoundingClientRect().width;
+        };
+        const narrowest = window.vandrel.form.narrowest / 100;
+        const faults = [];
+        let cut = 0;
+        for (const name of boxes) {
+            const box = document.getElementById(name);
+            const text = box.value;
+            if (text === '')
+                continue;
+            const control = window.vandrel.form.controls.find((c) => c.name === name);
+            const fitsNarrowed = painted(box, text, `${narrowest * control.font.pixelSize}px`) <= room(box);
+            const cutForm = box.nextElementSibling;
+            const isCut = !cutForm.hidden;
+            const problem = (() => {
+                if (!isCut) {
+                    if (painted(box, text, getComputedStyle(box).fontSize) > room(box))
+                        return 'painted wider than its box';
+                    return fitsNarrowed ? '' : 'shown whole, though too wide for the narrowest size';
+                }
+                ++cut;
+                const shown = cutForm.textContent;
+                const range = document.createRange();
+                range.selectNodeContents(cutForm);
+                if (range.getBoundingClientRect().width > room(cutForm))
+                    return `cut form '${shown}' painted wider than its box`;
+                if (getComputedStyle(box).color !== 'rgba(0, 0, 0, 0)')
+                    return 'the box\'s own text drawn under its cut form';
+                if (fitsNarrowed)
+                    return 'cut, although it fits the narrowest size';
+                const at = shown.indexOf(mark);
+                if (at < 0)
+                    return `cut form '${shown}' without the mark`;
+                if (shown !== mark) {
+                    const negative = text.startsWith('-');
+                    const e = text.indexOf('E');
+                    if (negative !== shown.startsWith('-') || !text.slice(1).startsWith(shown.slice(negative ? 1 : 0, at)))
+                        return `cut form '${shown}' is not the text's start and the mark`;
+                    if (shown.slice(at + 1) !== (e < 0 ? '' : text.slice(e)))
+                        return `cut form '${shown}' lost the exponent, or added to it`;
+                }
+                box.focus();
+                const bubble = document.getElementById('wholeResult');
+                const whole = !bubble.hidden && bubble.textContent === text;
+                box.blur();
+                return whole ? '' : 'its whole text is not shown on focus';
+            })();
+            if (problem)
+                faults.push(`${name} '${text}': ${problem}`);
+        }
+        probe.remove();
+        return { faults, cut };
+    }
+
     const inputs = window.vandrel.form.controls.filter((c) => c.kind === 'InputBox').map((c) => c.name);
     const dialog = document.getElementById('faultDialog');
     const outcome = { faults: [], cut: 0, results: 0 };
@@ -126,8 +127,8 @@ function typedCasesInPage([batch, boxes]) {
         inputs.forEach((name) => { document.getElementById(name).value = texts[name]; });
         document.getElementById(mode === 1 ? 'Option1(0)' : 'Option1(1)').click();
         document.getElementById('Command1').click();
-        if (dialog.open)
-            dialog.close();
+        if (dialog.hasAttribute('open'))
+            document.getElementById('faultOk').click();
         const { faults, cut } = resultFaults(boxes);
         outcome.faults.push(...faults.map((f) => `case ${index}: ${f}`));
         outcome.cut += cut;
@@ -136,9 +137,9 @@ function typedCasesInPage([batch, boxes]) {
     return outcome;
 }
 
-// Every generated case through the page's boxes and its 计算, in batches.
+// Every generated case through the page's boxes and its 计算, in batches; `page` is a puppeteer
+// page or the WebKit driver, which both evaluate a function in the page.
 async function typedCaseFaults(page) {
-    await page.evaluate(`window.resultFaults = ${resultFaults.toString()}`);
     const total = { faults: [], cut: 0, results: 0 };
     for (let first = 0; first < cases.length; first += 1000) {
         const batch = cases.slice(first, first + 1000).map((c, i) => [first + i, c.mode, c.boxes]);
@@ -159,34 +160,126 @@ async function ready(browser, options) {
     return opened;
 }
 
-for (const name of ['chromium', 'firefox']) {
-    describe(`the page in ${name}`, () => {
+// In the page: where each control stands against its container, and whether its caption leaves it.
+function placementsInPage() {
+    return window.vandrel.form.controls.map((control) => {
+        const element = document.getElementById(control.name);
+        const box = control.kind === 'OptionButton' ? element.closest('label') : element;
+        const container = document.getElementById(control.container || 'Form1').getBoundingClientRect();
+        const r = box.getBoundingClientRect();
+        const caption = control.kind === 'GroupBox' ? box.querySelector('legend')
+            : control.kind === 'OptionButton' ? box.querySelector('span')
+            : ['Label', 'PushButton'].includes(control.kind) ? box : null;
+        let captionOutside = false;
+        if (caption) {
+            const range = document.createRange();
+            range.selectNodeContents(caption);
+            const text = range.getBoundingClientRect();
+            captionOutside = text.left < r.left - 0.5 || text.right > r.right + 0.5;
+        }
+        const round = (x) => Math.round(x * 100) / 100;
+        return { control, at: [r.left - container.left, r.top - container.top, r.width, r.height].map(round), captionOutside };
+    });
+}
+
+// The controls that stand elsewhere than their twips say (at 15 to the pixel, rounded), or whose
+// caption leaves them.
+const misplaced = (placed) => placed.flatMap(({ control, at, captionOutside }) => {
+    const expected = control.twips.map((twips) => Math.floor((twips + 7) / 15));
+    return [...(JSON.stringify(at) === JSON.stringify(expected) ? [] : [`${control.name} at ${at}, not ${expected}`]),
+        ...(captionOutside ? [`the caption of ${control.name} leaves its box`] : [])];
+});
+
+// In the page: the fault dialog, and whether it is modal, covering 计算 so that a click there
+// reaches the dialog or its backdrop instead.
+function faultDialogInPage() {
+    const d = document.getElementById('faultDialog');
+    const button = document.getElementById('Command1').getBoundingClientRect();
+    const hit = document.elementFromPoint(button.left + (button.width / 2), button.top + (button.height / 2));
+    return {
+        modal: d.hasAttribute('open') && !document.getElementById('Form1').contains(hit),
+        title: d.querySelector('#faultTitle').textContent,
+        message: d.querySelector('#faultMessage').textContent,
+        button: d.querySelector('#faultOk').textContent,
+    };
+}
+
+// In the page: for each rectangle of a screenshot (a PNG as base64, in CSS pixels at 100 %), how
+// many of its pixels are near black.
+async function darkPixelsInPage([png, rects]) {
+    const image = new Image();
+    image.src = `data:image/png;base64,${png}`;
+    await image.decode();
+    return rects.map((r) => {
+        const canvas = Object.assign(document.createElement('canvas'), { width: r.width, height: r.height });
+        const context = canvas.getContext('2d');
+        context.drawImage(image, r.x, r.y, r.width, r.height, 0, 0, r.width, r.height);
+        const { data } = context.getImageData(0, 0, r.width, r.height);
+        let dark = 0;
+        for (let i = 0; i < data.length; i += 4)
+            dark += data[i] < 80 && data[i + 1] < 80 && data[i + 2] < 80 ? 1 : 0;
+        return dark;
+    });
+}
+
+// In the page: the insides of the three input boxes whose face the desktop draws unsmoothed.
+const songBoxesInPage = () => ['TxtWind', 'TxtDead', 'TxtSpace'].map((name) => {
+    const r = document.getElementById(name).getBoundingClientRect();
+    return { x: Math.round(r.left) + 3, y: Math.round(r.top) + 3, width: Math.round(r.width) - 6, height: Math.round(r.height) - 6 };
+});
+
+// Their digits drawn solid, as on the desktop, not thin and grey like a hint: each has near-black
+// pixels (smoothed hairlines of that face leave none or two).
+const faintSongBoxes = (darkPixels) => darkPixels.flatMap((dark, i) => (dark >= 5 ? [] : [`${['TxtWind', 'TxtDead', 'TxtSpace'][i]}: ${dark} dark pixels`]));
+
+// The generated cases whose outcome in the page, through the run its 计算 calls, differs from the
+// native build's.
+async function casesDiffering(page) {
+    const differ = [];
+    for (let first = 0; first < cases.length; first += 2000) {
+        const batch = cases.slice(first, first + 2000);
+        const outcomes = await page.evaluate(outcomesInPage, batch.map((c) => [c.mode, c.boxes]));
+        outcomes.forEach((outcome, i) => {
+            if (outcome !== batch[i].outcome)
+                differ.push(`case ${first + i}: page${outcome} / native${batch[i].outcome}`);
+        });
+    }
+    return differ;
+}
+
+// One line per engine: its version, the cases equal to the native build's, the cut results, the layout.
+function report(name, version, { equal = '?', cut = '?', wrong = '?', typed = '?', layout = 'layout not checked' }) {
+    console.log(`web: ${name} ${version}: ${equal} of ${cases.length} cases give the native output, ${typed} typed `
+        + `and clicked too; ${cut} results cut with the mark, ${wrong} cut without; ${layout}`);
+}
+
+// VANDREL_ENGINES=chromium-85,webkit (say) checks only those engines; "chromium" includes the
+// checks made in Debian's Chromium alone.
+const wanted = (name) => !process.env.VANDREL_ENGINES || process.env.VANDREL_ENGINES.split(',').includes(name);
+
+for (const name of Object.keys(engines)) {
+    describe(`the page in ${name}`, { skip: !wanted(name) }, () => {
         let browser;
+        const summary = {};
         before(async () => { browser = await launch(name); });
-        after(async () => { await browser?.close(); });
+        after(async () => {
+            report(name, browser && await browser.version(), summary);
+            await browser?.close();
+        });
 
         test('gives the native build\'s output for every generated case', async () => {
             const { page } = await ready(browser);
-            const differ = [];
-            for (let first = 0; first < cases.length; first += 2000) {
-                const batch = cases.slice(first, first + 2000);
-                const outcomes = await page.evaluate(outcomesInPage, batch.map((c) => [c.mode, c.boxes]));
-                outcomes.forEach((outcome, i) => {
-                    if (outcome !== batch[i].outcome)
-                        differ.push(`case ${first + i}: page${outcome} / native${batch[i].outcome}`);
-                });
-            }
-            console.log(`web: ${name}: ${cases.length - differ.length} of ${cases.length} generated cases give the native output`);
+            const differ = await casesDiffering(page);
+            summary.equal = cases.length - differ.length;
             assert.deepEqual(differ.slice(0, 5), []);
-            assert.ok(cases.length >= 12000);
+            assert.ok(cases.length >= (Number(process.env.VANDREL_CASES) || 12000));
             await page.close();
         });
 
         test('shows every generated result whole in its box, or marked as cut and whole on focus', async () => {
             const { page } = await ready(browser);
-            const { faults, cut, results } = await typedCaseFaults(page);
-            console.log(`web: ${name}: ${cases.length} generated cases typed and calculated, ${results} results, `
-                + `${cut} shown cut with the mark, ${faults.length} shown wrongly`);
+            const { faults, cut } = await typedCaseFaults(page);
+            Object.assign(summary, { cut, wrong: faults.length });
             assert.deepEqual(faults.slice(0, 5), []);
             assert.ok(cut > 0);
             await page.close();
@@ -194,30 +287,10 @@ for (const name of ['chromium', 'firefox']) {
 
         test('places every control at its table rectangle, twips / 15, its caption inside it', async () => {
             const { page } = await ready(browser);
-            const placed = await page.evaluate(() => window.vandrel.form.controls.map((control) => {
-                const element = document.getElementById(control.name);
-                const box = control.kind === 'OptionButton' ? element.closest('label') : element;
-                const container = document.getElementById(control.container || 'Form1').getBoundingClientRect();
-                const r = box.getBoundingClientRect();
-                const caption = control.kind === 'GroupBox' ? box.querySelector('legend')
-                    : control.kind === 'OptionButton' ? box.querySelector('span')
-                    : ['Label', 'PushButton'].includes(control.kind) ? box : null;
-                let captionOutside = false;
-                if (caption) {
-                    const range = document.createRange();
-                    range.selectNodeContents(caption);
-                    const text = range.getBoundingClientRect();
-                    captionOutside = text.left < r.left - 0.5 || text.right > r.right + 0.5;
-                }
-                const round = (x) => Math.round(x * 100) / 100;
-                return { control, at: [r.left - container.left, r.top - container.top, r.width, r.height].map(round), captionOutside };
-            }));
+            const placed = await page.evaluate(placementsInPage);
             assert.equal(placed.length, 58);
-            for (const { control, at, captionOutside } of placed) {
-                assert.deepEqual(at, control.twips.map((twips) => Math.floor((twips + 7) / 15)), control.name);
-                assert.equal(captionOutside, false, `the caption of ${control.name} leaves its box`);
-            }
-            console.log(`web: ${name}: all ${placed.length} controls at their table rectangles, every caption inside its box`);
+            assert.deepEqual(misplaced(placed), []);
+            summary.layout = `all ${placed.length} controls at their table rectangles, every caption inside its box`;
             await page.close();
         });
 
@@ -242,14 +315,14 @@ for (const name of ['chromium', 'firefox']) {
                     shown[box] = text;
                 const stopped = c.outcome.match(/stopped: (.*)$/);
                 if (stopped) {
-                    const message = await page.$eval('#faultDialog', (d) => d.open && d.querySelector('#faultMessage').textContent);
+                    const message = await page.$eval('#faultDialog', (d) => d.hasAttribute('open') && d.querySelector('#faultMessage').textContent);
                     assert.ok(message.startsWith(`运算错误：${faultDescriptions[stopped[1]]}。`), message);
                     await page.click('#faultOk');
                 }
                 assert.deepEqual(await resultTexts(page), resultBoxes.map((box) => shown[box]),
                     Object.values(c.boxes).join(' | '));
             }
-            console.log(`web: ${name}: ${chosen.length} typed cases, clicked, give the native results`);
+            summary.typed = chosen.length;
             await page.close();
         });
 
@@ -259,13 +332,7 @@ for (const name of ['chromium', 'firefox']) {
             assert.deepEqual(await resultTexts(page), [' 39.02', ' 61.66', ' 5.4', ' 1666.6', ' 443.7']);
             await page.$eval(byId('TxtWind'), (box) => { box.value = '0'; });
             await page.keyboard.press('Enter'); // the focus is on 计算
-            const dialog = await page.$eval('#faultDialog', (d) => ({
-                modal: d.matches(':modal'),
-                title: d.querySelector('#faultTitle').textContent,
-                message: d.querySelector('#faultMessage').textContent,
-                button: d.querySelector('#faultOk').textContent,
-            }));
-            assert.deepEqual(dialog, {
+            assert.deepEqual(await page.evaluate(faultDialogInPage), {
                 modal: true,
                 title: 'Vandrel设计',
                 message: '运算错误：除数为零。\n计算已停止，此后的结果未更新；请检查输入数据。',
@@ -276,7 +343,14 @@ for (const name of ['chromium', 'firefox']) {
             assert.notEqual(stressIn, ' 39.02');
             assert.notEqual(stressOut, ' 61.66');
             await page.keyboard.press('Escape');
-            assert.equal(await page.$eval('#faultDialog', (d) => d.open), false);
+            assert.equal(await page.$eval('#faultDialog', (d) => d.hasAttribute('open')), false);
+            await page.close();
+        });
+
+        test('draws the digits of the input boxes solid, as the desktop does', async () => {
+            const { page } = await ready(browser);
+            const png = await page.screenshot({ encoding: 'base64' });
+            assert.deepEqual(faintSongBoxes(await page.evaluate(darkPixelsInPage, [png, await page.evaluate(songBoxesInPage)])), []);
             await page.close();
         });
 
@@ -295,7 +369,7 @@ for (const name of ['chromium', 'firefox']) {
     });
 }
 
-describe('the page in chromium, as a file and as served', () => {
+describe('the page in chromium, as a file and as served', { skip: !wanted('chromium') }, () => {
     let browser;
     before(async () => { browser = await launch('chromium'); });
     after(async () => { await browser?.close(); });
@@ -437,18 +511,41 @@ describe('the page in chromium, as a file and as served', () => {
         await page.close();
     });
 
-    test('says in Chinese what is missing, without WebAssembly or without scripts', async () => {
-        const noWasm = await openPage(browser, {
+    test('calculates without WebAssembly, and says in Chinese that it needs scripts', async () => {
+        const noWasm = await ready(browser, {
             beforeLoad: (page) => page.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; }),
         });
-        await noWasm.page.waitForSelector('#notice:not([hidden])');
-        assert.match(await noWasm.page.$eval('#notice', (n) => n.textContent), /不支持 WebAssembly/);
-        assert.equal(await noWasm.page.$eval('#Form1', (f) => f.hidden), true);
+        await noWasm.page.click(byId('Command1'));
+        assert.deepEqual(await resultTexts(noWasm.page), [' 39.02', ' 61.66', ' 5.4', ' 1666.6', ' 443.7']);
         await noWasm.page.close();
 
         const noScript = await openPage(browser, { beforeLoad: (page) => page.setJavaScriptEnabled(false) });
         assert.match(await noScript.page.evaluate(() => document.body.innerText), /需要 JavaScript/);
         await noScript.page.close();
+    });
+
+    test('shows a fault modally where the browser has no <dialog>', async () => {
+        const { page } = await ready(browser, {
+            beforeLoad: (p) => p.evaluateOnNewDocument(() => { delete HTMLDialogElement.prototype.showModal; }),
+        });
+        await page.$eval(byId('txtfy'), (box) => { box.value = '0'; });
+        await page.click(byId('Command1'));
+        assert.deepEqual(await page.evaluate(faultDialogInPage), {
+            modal: true,
+            title: 'Vandrel设计',
+            message: '运算错误：除数为零。\n计算已停止，此后的结果未更新；请检查输入数据。',
+            button: '确定',
+        });
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'faultOk');
+        await page.keyboard.press('Tab'); // the focus stays in the dialog
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'faultOk');
+        await page.keyboard.press('Escape');
+        assert.equal(await page.evaluate(() => document.getElementById('faultDialog').hasAttribute('open')), false);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'Command1');
+        await page.click(byId('Command1'));
+        await page.keyboard.press('Enter'); // 确定
+        assert.equal(await page.evaluate(faultDialogInPage).then((d) => d.modal), false);
+        await page.close();
     });
 
     test('stays responsive whatever is typed, however long or odd', async () => {
@@ -457,10 +554,66 @@ describe('the page in chromium, as a file and as served', () => {
         for (const text of odd) {
             await page.$eval(byId('Txtb'), (box, t) => { box.value = t; }, text);
             await page.click(byId('Command1'));
-            if (await page.$eval('#faultDialog', (d) => d.open))
+            if (await page.$eval('#faultDialog', (d) => d.hasAttribute('open')))
                 await page.click('#faultOk');
             assert.ok((await resultTexts(page)).every((t) => !/inf|nan/i.test(t)));
         }
         await page.close();
+    });
+});
+
+// WebKit, as Safari on a Mac and every browser on an iPhone or iPad use it: the checks that run
+// inside the page.
+describe('the page in webkit', { skip: !wanted('webkit') }, () => {
+    let webkit;
+    const summary = {};
+    before(async () => { webkit = await launchWebKit(); });
+    after(async () => {
+        report('webkit', webkit?.version, summary);
+        await webkit?.close();
+    });
+
+    test('gives the native build\'s output, shows every result whole or marked as cut, places every control', async () => {
+        await webkit.open();
+        const differ = await casesDiffering(webkit);
+        summary.equal = cases.length - differ.length;
+        assert.deepEqual(differ.slice(0, 5), []);
+        const placed = await webkit.evaluate(placementsInPage);
+        assert.deepEqual(misplaced(placed), []);
+        summary.layout = `all ${placed.length} controls at their table rectangles, every caption inside its box`;
+        await webkit.open();
+        const { faults, cut } = await typedCaseFaults(webkit);
+        Object.assign(summary, { cut, wrong: faults.length, typed: cases.length });
+        assert.deepEqual(faults.slice(0, 5), []);
+    });
+
+    test('stops on a fault with the desktop\'s message in a modal dialog', async () => {
+        await webkit.open();
+        const dialog = await webkit.evaluate(() => {
+            document.getElementById('TxtWind').value = '0';
+            document.getElementById('Command1').click();
+            return [document.getElementById('TxtRatio').value, document.getElementById('TxtDeadweight').value];
+        });
+        assert.deepEqual(dialog, ['', ' 443.7']); // the ratio, after the fault, keeps its old, empty text
+        assert.deepEqual(await webkit.evaluate(faultDialogInPage), {
+            modal: true,
+            title: 'Vandrel设计',
+            message: '运算错误：除数为零。\n计算已停止，此后的结果未更新；请检查输入数据。',
+            button: '确定',
+        });
+    });
+
+    test('draws the digits of the input boxes solid, as the desktop does', async () => {
+        await webkit.open();
+        const png = (await webkit.screenshot()).toString('base64');
+        assert.deepEqual(faintSongBoxes(await webkit.evaluate(darkPixelsInPage, [png, await webkit.evaluate(songBoxesInPage)])), []);
+    });
+
+    test('shows every generated result whole or marked as cut on a phone screen', async () => {
+        await webkit.size(360, 740);
+        await webkit.open();
+        const { faults, cut } = await typedCaseFaults(webkit);
+        assert.deepEqual(faults.slice(0, 5), []);
+        assert.ok(cut > 0);
     });
 });
