@@ -271,13 +271,15 @@ def main():
     if args.list:
         return 0
 
-    if not (build / "build.ninja").exists():
+    targets = [t for pool, spec in POOLS.items() if wanted[pool] > 0 for t in spec["targets"]]
+    if targets and not (build / "build.ninja").exists():
         subprocess.run(["cmake", "-S", str(scratch), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
                         "-DCMAKE_CXX_COMPILER=g++"], check=True, stdout=subprocess.DEVNULL)
-    targets = [t for spec in POOLS.values() for t in spec["targets"]]
-    subprocess.run(["cmake", "--build", str(build), "-j", "2", "--target", *targets], check=True,
-                   stdout=subprocess.DEVNULL)
-    commands = {pool: test_commands(pool, build) for pool in POOLS}
+    if targets:
+        subprocess.run(["cmake", "--build", str(build), "-j", "2", "--target", *targets], check=True,
+                       stdout=subprocess.DEVNULL)
+    build.mkdir(parents=True, exist_ok=True)
+    commands = {pool: test_commands(pool, build) for pool in POOLS if wanted[pool] > 0}
     for pool in [p for p in POOLS if wanted[p] > 0]:
         if pool == "web" and build_mutant(pool, scratch, build, args.timeout)[0] != 0:
             sys.exit("the unmutated page does not build: bash scripts/web.sh first")

@@ -46,8 +46,8 @@ other_processors() {
     bash scripts/cross_arch.sh build/release | tee -a /dev/stderr >>"$notes"
 }
 
-# The web page in Chromium and Firefox ESR: the native digits, typed cases, layout, requests,
-# axe-core; then its benchmark figures.
+# The web page's script and style against .browserslistrc, then the page in six browser engines:
+# the native digits, typed cases, cut results, layout, requests, axe-core; then its benchmark.
 web_page_tests() {
     bash scripts/web_test.sh build/release | tee -a /dev/stderr | grep -E '^(# )?(web|web page): |^# (pass|fail) ' \
         | sed 's/^# //' >>"$notes"
@@ -151,7 +151,7 @@ stages=(
     "GCC release build and tests :: release_build_and_tests"
     "Debian package :: bash scripts/check_package.sh build/release"
     "aarch64 and 32-bit x86 builds and tests :: other_processors"
-    "web page in Chromium and Firefox ESR :: web_page_tests"
+    "web page in six browser engines :: web_page_tests"
     "Windows build, installer and tests under Wine :: windows_build_and_tests"
     "release built twice, byte for byte :: release_twice"
     "Clang build and tests :: build_and_test build/clang -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++"

@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Vandrel developers
 // SPDX-License-Identifier: MIT
 
-// The web page in Debian's Chromium and Firefox ESR: the native build's digits, typed cases,
-// the fault dialog, the layout against the window's table, the tab order, no request, axe-core,
-// a sharp section picture at every zoom, a phone screen, and no dead form without WebAssembly.
+// The web page in each browser engine of harness.mjs: the native build's digits, typed cases,
+// results whole or marked as cut, the fault dialog, the layout against the window's table, solid
+// digits, the tab order; in Debian's Chromium also no request, axe-core, a sharp section picture
+// at every zoom, a phone screen, no WebAssembly, no <dialog>. WebKit needs a display.
 //
 //     VANDREL_WEB_PAGE=build/web/vandrel-1.0.0-web.html VANDREL_SAME_DIGITS=same_digits.txt \
-//         node --test tests/web/
+//         [VANDREL_ENGINES=chromium,webkit] [VANDREL_CASES=2000] node --test tests/web/
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -290,6 +291,12 @@ for (const name of Object.keys(engines)) {
             const placed = await page.evaluate(placementsInPage);
             assert.equal(placed.length, 58);
             assert.deepEqual(misplaced(placed), []);
+            // Each box is named by the label before it, as its accessible name says, and a click
+            // on that label reaches the box.
+            const labels = await page.evaluate(() => window.vandrel.form.controls
+                .filter((c) => c.kind === 'InputBox' || c.kind === 'ResultBox')
+                .map((c) => [c.accessibleName.split(' ')[0], document.querySelector(`label[for="${c.name}"]`)?.textContent.trim()]));
+            assert.deepEqual(labels.filter(([name, label]) => name !== label), []);
             summary.layout = `all ${placed.length} controls at their table rectangles, every caption inside its box`;
             await page.close();
         });
