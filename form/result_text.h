@@ -10,9 +10,10 @@
 // How a result is shown in its box, the same in the window and in the page. A text wider than its
 // room is first set in a narrower face, down to `narrowestStretch` per cent of the face's width.
 // A result too long even then is shown cut, never as a shorter-looking number: "…" stands where
-// characters are hidden, and an exponent stays, so " 1.45994985479547E+201" may show as
-// "1.4599…E+201". The box itself keeps the whole text, for selection, copying and assistive tools,
-// and shows it whole on hover, focus or tap.
+// characters are hidden, and an exponent stays, so " 1.45994985479547E+201" shows as
+// "1.4599…E+201" in a box wide enough for that, and as "1…E+201" in the window's own. The box
+// itself keeps the whole text, for selection, copying and assistive tools, and shows it whole on
+// hover, focus or tap.
 namespace form {
 
 inline constexpr int narrowestStretch = 60;

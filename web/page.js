@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The page's own code. Before it in the same script stands the engine, `createEngine`: the
-// calculation compiled by emscripten to plain JavaScript, which runs wherever a script runs. It builds the window from the engine's table of controls, keeps the support mode, and on "计算"
+// calculation compiled by emscripten to plain JavaScript, which runs wherever a script runs. It
+// builds the window from the engine's table of controls, keeps the support mode, and on "计算"
 // hands the twelve input texts to the engine and writes what comes back into the result boxes.
 
 const failedNotice = '计算程序未能运行，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 重新打开此页面。';

@@ -191,6 +191,14 @@ const misplaced = (placed) => placed.flatMap(({ control, at, captionOutside }) =
         ...(captionOutside ? [`the caption of ${control.name} leaves its box`] : [])];
 });
 
+// The dialog a division by zero opens, as faultDialogInPage reads it.
+const divisionByZeroDialog = {
+    modal: true,
+    title: 'Vandrel设计',
+    message: '运算错误：除数为零。\n计算已停止，此后的结果未更新；请检查输入数据。',
+    button: '确定',
+};
+
 // In the page: the fault dialog, and whether it is modal, covering 计算 so that a click there
 // reaches the dialog or its backdrop instead.
 function faultDialogInPage() {
@@ -339,12 +347,7 @@ for (const name of Object.keys(engines)) {
             assert.deepEqual(await resultTexts(page), [' 39.02', ' 61.66', ' 5.4', ' 1666.6', ' 443.7']);
             await page.$eval(byId('TxtWind'), (box) => { box.value = '0'; });
             await page.keyboard.press('Enter'); // the focus is on 计算
-            assert.deepEqual(await page.evaluate(faultDialogInPage), {
-                modal: true,
-                title: 'Vandrel设计',
-                message: '运算错误：除数为零。\n计算已停止，此后的结果未更新；请检查输入数据。',
-                button: '确定',
-            });
+            assert.deepEqual(await page.evaluate(faultDialogInPage), divisionByZeroDialog);
             const [stressIn, stressOut, deflection, ratio, weight] = await resultTexts(page);
             assert.deepEqual([deflection, ratio, weight], [' 0', ' 1666.6', ' 443.7']);
             assert.notEqual(stressIn, ' 39.02');
@@ -537,12 +540,7 @@ describe('the page in chromium, as a file and as served', { skip: !wanted('chrom
         });
         await page.$eval(byId('txtfy'), (box) => { box.value = '0'; });
         await page.click(byId('Command1'));
-        assert.deepEqual(await page.evaluate(faultDialogInPage), {
-            modal: true,
-            title: 'Vandrel设计',
-            message: '运算错误：除数为零。\n计算已停止，此后的结果未更新；请检查输入数据。',
-            button: '确定',
-        });
+        assert.deepEqual(await page.evaluate(faultDialogInPage), divisionByZeroDialog);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'faultOk');
         await page.keyboard.press('Tab'); // the focus stays in the dialog
         assert.equal(await page.evaluate(() => document.activeElement.id), 'faultOk');
@@ -602,12 +600,7 @@ describe('the page in webkit', { skip: !wanted('webkit') }, () => {
             return [document.getElementById('TxtRatio').value, document.getElementById('TxtDeadweight').value];
         });
         assert.deepEqual(dialog, ['', ' 443.7']); // the ratio, after the fault, keeps its old, empty text
-        assert.deepEqual(await webkit.evaluate(faultDialogInPage), {
-            modal: true,
-            title: 'Vandrel设计',
-            message: '运算错误：除数为零。\n计算已停止，此后的结果未更新；请检查输入数据。',
-            button: '确定',
-        });
+        assert.deepEqual(await webkit.evaluate(faultDialogInPage), divisionByZeroDialog);
     });
 
     test('draws the digits of the input boxes solid, as the desktop does', async () => {
