@@ -8,9 +8,10 @@ Each mutant changes one operator, comparison, logical connective, constant, stri
 box name, message), font role or boolean in a scratch copy of the sources, rebuilds only the
 test programs that cover it in a Release build of its own, and runs them with a timeout:
 calc_tests and powers_test (the powers against MPFR) for calc/, form1_test and monkey_test for
-ui/, and for the page's script the page's tests in Debian's Chromium (the page is written anew
-around the engine that scripts/web.sh built in build/web). A mutant that fails to build is recorded and replaced by the next one drawn, so the counts
-asked for are mutants that built.
+ui/, and for the page's script and the writer of its window the page's tests in Debian's
+Chromium (the page is written anew around the engine that scripts/web.sh built in build/web). A
+mutant that fails to build is recorded and replaced by the next one drawn, so the counts asked
+for are mutants that built.
 The same seed draws the same mutants from the same sources.
 
     python3 scripts/mutate.py --seed 7 --calc 50 --ui 15 --drawings 5 --web 20
@@ -48,9 +49,9 @@ POOLS = {
         "targets": ["form1_test", "monkey_test"],
         "tests": [["tests/ui/form1_test"], ["tests/ui/monkey_test"]],
     },
-    # The page's own script, tested in the browser that runs it.
+    # The page's own script and the writer of its window, tested in the browser that runs them.
     "web": {
-        "files": ["web/page.js"],
+        "files": ["web/page.js", "web/window_markup.mjs"],
         "targets": [],
         "tests": [["node", "--test", "--test-reporter=dot", "tests/web/page_test.mjs"]],
     },

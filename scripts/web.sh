@@ -9,6 +9,6 @@ cd "$(dirname "$0")/.."
 dir="${1:-build/web}"
 # emscripten's JavaScript tools find acorn among Debian's node modules, whichever node runs them.
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+emcmake cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$dir"
 ls "$dir"/vandrel-*-web.html

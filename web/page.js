@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // The page's own code. Before it in the same script stands the engine, `createEngine`: the
-// calculation compiled by emscripten to plain JavaScript, which runs wherever a script runs. It
-// builds the window from the engine's table of controls, keeps the support mode, and on "计算"
-// hands the twelve input texts to the engine and writes what comes back into the result boxes.
+// calculation compiled by emscripten to plain JavaScript, which runs wherever a script runs. The
+// window is already in the page, written from the engine's table of controls, and the table
+// beside it as data. This gives the window its behaviour: it fits the captions, keeps the support
+// mode, and on "计算" hands the twelve input texts to the engine and writes what comes back into
+// the result boxes.
 
 const failedNotice = '计算程序未能运行，无法在此计算。请用较新版本的 Chrome、Edge、Firefox 或 Safari 重新打开此页面。';
 
@@ -20,7 +22,6 @@ async function startEngine() {
     const m = await createEngine();
     const text = (pointer) => m.UTF8ToString(pointer);
     return {
-        form: JSON.parse(text(m._vandrel_form())),
         // texts: the input boxes' texts in the order of the table.
         run(supportMode, texts) {
             const pointers = texts.map((t) => {
@@ -50,70 +51,15 @@ async function startEngine() {
 
 const px = (value) => `${value}px`;
 
-function place(element, [left, top, width, height]) {
-    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
-}
-
-function applyFont(element, font) {
-    if (!font)
-        return;
-    const families = font.families.map((family) => `"${family}"`);
-    families.push(font.serif ? 'serif' : 'sans-serif');
-    Object.assign(element.style, { fontFamily: families.join(', '), fontSize: px(font.pixelSize), fontWeight: '400' });
-    // The desktop draws this face's hairlines unsmoothed, in solid black; smoothed, as a browser
-    // draws them, they come out thin and grey, like a hint rather than a value.
-    element.classList.add(font.smooth ? 'smooth' : 'unsmoothed');
-}
-
-// One control of the table: the element that carries its name, the one placed at its rectangle
-// (the same but for an option button, whose label is placed) and the one holding its caption.
-function createControl(control) {
-    const make = (tag, properties = {}) => Object.assign(document.createElement(tag), properties);
-    switch (control.kind) {
-    case 'GroupBox': {
-        const legend = make('legend', { textContent: control.caption });
-        const fieldset = make('fieldset');
-        fieldset.append(legend);
-        return { element: fieldset, placed: fieldset, caption: legend };
-    }
-    case 'Label': {
-        const caption = make('span', { textContent: control.caption });
-        const label = make('label');
-        label.append(caption);
-        return { element: label, placed: label, caption };
-    }
-    case 'InputBox':
-    case 'ResultBox': {
-        const input = make('input', { type: 'text', spellcheck: false, autocomplete: 'off' });
-        input.setAttribute('aria-label', control.accessibleName);
-        if (control.kind === 'InputBox') {
-            input.value = control.caption;
-            return { element: input, placed: input };
-        }
-        input.readOnly = true; // never read by the calculation; its text can be selected and copied
-        // Over the box, the cut form of a result too long for it; the box keeps the whole text.
-        const cutForm = make('span', { className: 'cutForm', hidden: true });
-        cutForm.setAttribute('aria-hidden', 'true');
-        return { element: input, placed: input, cutForm };
-    }
-    case 'OptionButton': {
-        const radio = make('input', { type: 'radio', name: 'Option1' });
-        const caption = make('span', { textContent: control.caption });
-        const label = make('label', { className: 'option' });
-        label.append(radio, caption);
-        return { element: radio, placed: label, caption };
-    }
-    case 'PushButton': {
-        const caption = make('span', { textContent: control.caption });
-        const button = make('button', { type: control.name === 'Command1' ? 'submit' : 'button' });
-        button.append(caption);
-        return { element: button, placed: button, caption };
-    }
-    case 'Picture':
-        return { element: make('div'), placed: null };
-    default:
-        throw new Error(`unknown control kind ${control.kind}`);
-    }
+// One control of the table, as the page was written with it: the element that carries its name,
+// the one placed at its rectangle (the same but for an option button, whose label is placed), the
+// one holding its caption, and a result box's cut form.
+function findControl(control) {
+    const element = document.getElementById(control.name);
+    const placed = control.kind === 'OptionButton' ? element.parentElement : element;
+    const caption = placed.querySelector(':scope > .caption');
+    const cutForm = control.kind === 'ResultBox' ? element.nextElementSibling : null;
+    return { control, element, placed, caption, cutForm };
 }
 
 // A caption wider than its room (its box, or a group box's top edge) is narrowed, its letters
@@ -135,15 +81,15 @@ function fitCaptions(entries, narrowest) {
 // of the text as painted, in a span of the box's own font.
 function showResult({ element: box, control, cutForm }, text, forms, narrowest, measurer) {
     box.value = text;
-    const padding = getComputedStyle(box);
-    const room = box.clientWidth - parseFloat(padding.paddingLeft) - parseFloat(padding.paddingRight);
-    applyFont(measurer, control.font);
+    const style = getComputedStyle(box);
+    const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    measurer.style.fontFamily = style.fontFamily;
     const width = (shown, size) => {
         measurer.style.fontSize = px(size);
         measurer.textContent = shown;
         return measurer.getBoundingClientRect().width;
     };
-    const full = control.font.pixelSize;
+    const full = control.pixelSize;
     const smallest = narrowest * full;
     const shown = forms.find((f) => width(f, smallest) <= room) ?? forms[forms.length - 1];
     // Widths grow nearly in proportion to the size; rounding to device pixels may want a step more.
@@ -188,9 +134,7 @@ function offerWholeResults(resultBoxes) {
 function drawPicture(engine, box) {
     const scale = window.devicePixelRatio || 1;
     const image = engine.picture(scale);
-    const canvas = box.querySelector('canvas') ?? box.appendChild(document.createElement('canvas'));
-    canvas.setAttribute('role', 'img');
-    canvas.setAttribute('aria-label', '工字形截面：翼缘宽 b，截面高 h，翼缘厚 tf，腹板厚 tw');
+    const canvas = box.querySelector('canvas');
     canvas.width = image.width;
     canvas.height = image.height;
     canvas.style.width = px(image.width / scale);
@@ -257,43 +201,13 @@ function fallbackModal(dialog, button) {
     };
 }
 
-function buildWindow(engine) {
-    const { form } = engine;
+function startWindow(form, engine) {
     const root = document.getElementById('Form1');
-    root.style.width = px(form.width);
-    root.style.height = px(form.height);
-    document.title = form.title;
-
-    const controls = new Map(); // name → { control, element, placed, caption }
-    for (const control of form.controls) {
-        const made = createControl(control);
-        made.element.id = control.name;
-        const placed = made.placed ?? made.element;
-        const container = control.container ? controls.get(control.container).element : root;
-        for (const element of [placed, made.cutForm].filter(Boolean)) {
-            place(element, control.rect);
-            applyFont(element, control.font);
-            container.append(element);
-        }
-        controls.set(control.name, { control, ...made });
-    }
-
-    // A label names the box that follows it in its group, else the one before it (a unit).
-    const isBox = (entry) => entry && (entry.control.kind === 'InputBox' || entry.control.kind === 'ResultBox');
-    const entries = [...controls.values()];
-    entries.forEach((entry, i) => {
-        if (entry.control.kind !== 'Label')
-            return;
-        const sameGroup = (other) => other && other.control.container === entry.control.container;
-        const box = [entries[i + 1], entries[i - 1]].find((other) => isBox(other) && sameGroup(other));
-        if (box)
-            entry.element.htmlFor = box.control.name;
-    });
-
+    const entries = form.controls.map(findControl);
+    const controls = new Map(entries.map((entry) => [entry.control.name, entry]));
     const input = (name) => controls.get(name).element;
     const inputBoxes = entries.filter((entry) => entry.control.kind === 'InputBox');
     const resultBoxes = entries.filter((entry) => entry.control.kind === 'ResultBox');
-    resultBoxes.forEach(({ control }) => controls.get(control.container).element.classList.add('results'));
     const options = [input('Option1(0)'), input('Option1(1)')];
     let supportMode = 1;
     const narrowest = form.narrowest / 100;
@@ -302,7 +216,7 @@ function buildWindow(engine) {
 
     // The window as it opens: default texts, empty results, 简支 selected, the focus on 计算.
     const load = () => {
-        inputBoxes.forEach(({ control, element }) => { element.value = control.caption; });
+        inputBoxes.forEach(({ element }) => { element.value = element.defaultValue; });
         resultBoxes.forEach((entry) => showResult(entry, '', [''], narrowest, measurer));
         options[0].checked = true;
         supportMode = 1;
@@ -313,10 +227,7 @@ function buildWindow(engine) {
             supportMode = index === 0 ? 1 : 2;
     }));
 
-    document.getElementById('faultTitle').textContent = form.title;
-    const ok = document.getElementById('faultOk');
-    ok.textContent = form.faultButton;
-    const dialog = modalDialog(document.getElementById('faultDialog'), ok);
+    const dialog = modalDialog(document.getElementById('faultDialog'), document.getElementById('faultOk'));
 
     // One press of 计算 (Enter in an input box presses it too).
     root.addEventListener('submit', (event) => {
@@ -357,18 +268,20 @@ function buildWindow(engine) {
         order[(at + (event.shiftKey ? order.length - 1 : 1)) % order.length].focus();
     });
 
-    root.hidden = false;
     fitCaptions(entries, narrowest);
-    drawPicture(engine, input('Picture1'));
+    // Drawn for the first frame: the window can calculate before, and the picture is there when
+    // it is first shown.
+    requestAnimationFrame(() => drawPicture(engine, input('Picture1')));
     window.addEventListener('resize', () => alignToDevicePixels(input('Picture1').querySelector('canvas')));
     load();
 }
 
 async function main() {
+    const form = JSON.parse(document.getElementById('table').textContent);
     let engine;
     try {
         engine = await startEngine();
-        buildWindow(engine);
+        startWindow(form, engine);
     } catch (error) {
         showNotice(failedNotice);
         throw error;
@@ -377,7 +290,7 @@ async function main() {
     // For whoever drives the page (the tests, the benchmark): the window is ready; the table it
     // was built from, and the run its 计算 calls. Said again when asked, for a driver that can
     // listen only once the page has loaded.
-    const ready = () => document.dispatchEvent(new CustomEvent('vandrel-ready', { detail: { form: engine.form, run: engine.run } }));
+    const ready = () => document.dispatchEvent(new CustomEvent('vandrel-ready', { detail: { form, run: engine.run } }));
     document.addEventListener('vandrel-query', ready);
     ready();
 }

@@ -17,6 +17,7 @@ import { createServer } from 'node:net';
 import { dirname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { brotliDecompressSync } from 'node:zlib';
+import { engineTable } from '../../web/engine_table.mjs';
 
 const require = createRequire(import.meta.url);
 
@@ -68,6 +69,25 @@ export async function launch(name) {
     return puppeteer.launch({ browser: engine.browser, ...binary, headless: true, args, timeout: 120000 });
 }
 
+// The engine's own table of controls, which the page was written from and is checked against.
+let tableRead;
+const table = () => (tableRead ??= engineTable(resolve(process.env.VANDREL_ENGINE ?? 'build/web/web/vandrel_engine.js')));
+
+// In the page: once it is ready and its first frame drawn, window.vandrel is its run and the
+// engine's table, `form`. Whether it is yet; `ask` first asks the page to say it again, for a
+// driver that can listen only once the page has loaded.
+function readyInPage(form, ask) {
+    if (!window.vandrelAsked) {
+        window.vandrelAsked = true;
+        document.addEventListener('vandrel-ready', (event) => {
+            requestAnimationFrame(() => { window.vandrel = { ...event.detail, form }; });
+        }, { once: true });
+    }
+    if (ask)
+        document.dispatchEvent(new CustomEvent('vandrel-query'));
+    return window.vandrel !== undefined;
+}
+
 // Opens `url` in a new tab of `viewport`, and waits until the page says it is ready; the page's
 // own run is then window.vandrel.run. Every request the tab makes is listed in `requests`, and
 // every console message in `messages`.
@@ -78,9 +98,7 @@ export async function openPage(browser, { url = pageUrl, viewport = { width: 800
     const messages = [];
     page.on('request', (request) => requests.push(request.url()));
     page.on('console', (message) => messages.push(message.text()));
-    await page.evaluateOnNewDocument(() => {
-        document.addEventListener('vandrel-ready', (event) => { window.vandrel = event.detail; }, { once: true });
-    });
+    await page.evaluateOnNewDocument(readyInPage, await table(), false);
     if (beforeLoad)
         await beforeLoad(page);
     await page.goto(url);
@@ -135,14 +153,7 @@ export async function launchWebKit() {
             await call('POST', `${at}/url`, { url });
             // The page may still be starting its engine: ask until it answers.
             for (let tries = 0; tries < 300; ++tries) {
-                const ready = await evaluate(() => {
-                    if (!window.vandrelAsked) {
-                        window.vandrelAsked = true;
-                        document.addEventListener('vandrel-ready', (event) => { window.vandrel = event.detail; });
-                    }
-                    document.dispatchEvent(new CustomEvent('vandrel-query'));
-                    return window.vandrel !== undefined;
-                });
+                const ready = await evaluate(readyInPage, await table(), true);
                 if (ready)
                     return;
                 await new Promise((done) => setTimeout(done, 100));
