@@ -239,7 +239,7 @@ function startWindow(form, engine) {
             document.getElementById('faultMessage').textContent = outcome.fault.message;
             dialog.open();
         } else if (getComputedStyle(root).display === 'flex') {
-            input('TxtStressx').scrollIntoView({ block: 'nearest' }); // a phone shows the results last
+            input('TxtStressx').closest('fieldset').scrollIntoView({ block: 'nearest' }); // the results, last on a phone
         }
     });
 

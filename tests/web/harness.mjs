@@ -105,7 +105,13 @@ export async function openPage(browser, { url = pageUrl, viewport = { width: 800
     return { page, requests, messages };
 }
 
-export const whenReady = (page) => page.waitForFunction(() => window.vandrel !== undefined, { timeout: 30000 });
+// Ready, or stopped with its notice that it cannot calculate, which fails at once.
+export async function whenReady(page) {
+    const started = () => window.vandrel !== undefined || document.getElementById('notice')?.hidden === false;
+    await page.waitForFunction(started, { timeout: 30000 });
+    if (await page.evaluate(() => window.vandrel === undefined))
+        throw new Error(`the page did not start: ${await page.$eval('#notice', (notice) => notice.textContent)}`);
+}
 
 const freePort = () => new Promise((done, fail) => {
     const server = createServer().listen(0, '127.0.0.1', () => {

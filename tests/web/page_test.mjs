@@ -515,6 +515,9 @@ describe('the page in chromium, as a file and as served', { skip: !wanted('chrom
             // A tap shows the whole text under the box.
             await page.tap(byId('TxtStressy'));
             assert.equal(await page.$eval('#wholeResult', (b) => !b.hidden && b.textContent), ' 1.4599498088482E+201');
+            const [bubble, box] = await page.evaluate(() => ['wholeResult', 'TxtStressy']
+                .map((id) => document.getElementById(id).getBoundingClientRect().toJSON()));
+            assert.ok(bubble.top >= box.bottom && Math.abs(bubble.right - box.right) < 1, 'the whole text under its box, flush right');
             await page.close();
         }
     });
@@ -525,8 +528,14 @@ describe('the page in chromium, as a file and as served', { skip: !wanted('chrom
         const widest = await page.evaluate(() => Math.max(document.documentElement.scrollWidth,
             ...window.vandrel.form.controls.map((c) => document.getElementById(c.name).getBoundingClientRect().right)));
         assert.ok(widest <= 360, `the page is ${widest} px wide`);
+        const resultsInView = () => page.$eval('#Frame5', (group) => {
+            const r = group.getBoundingClientRect();
+            return r.top >= 0 && r.bottom <= window.innerHeight;
+        });
+        assert.equal(await resultsInView(), false, 'the results are below the fold before 计算');
         await page.tap(byId('Command1'));
         assert.deepEqual(await resultTexts(page), [' 39.02', ' 61.66', ' 5.4', ' 1666.6', ' 443.7']);
+        assert.equal(await resultsInView(), true, 'the page scrolls to the results');
         await page.close();
     });
 
@@ -553,6 +562,13 @@ describe('the page in chromium, as a file and as served', { skip: !wanted('chrom
         await page.click(byId('Command1'));
         assert.deepEqual(await page.evaluate(faultDialogInPage), divisionByZeroDialog);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'faultOk');
+        // Over the page, in the middle of the screen.
+        assert.deepEqual(await page.$eval('#faultDialog', (dialog) => {
+            const r = dialog.getBoundingClientRect();
+            const [x, y] = [r.left + (r.width / 2), r.top + (r.height / 2)];
+            return [Math.round(x - (window.innerWidth / 2)), Math.round(y - (window.innerHeight / 2)),
+                dialog.contains(document.elementFromPoint(x, y))];
+        }), [0, 0, true]);
         await page.keyboard.press('Tab'); // the focus stays in the dialog
         assert.equal(await page.evaluate(() => document.activeElement.id), 'faultOk');
         await page.keyboard.press('Escape');
