@@ -80,7 +80,7 @@ function readyInPage(form, ask) {
     if (!window.vandrelAsked) {
         window.vandrelAsked = true;
         document.addEventListener('vandrel-ready', (event) => {
-            requestAnimationFrame(() => { window.vandrel = { ...event.detail, form }; });
+            requestAnimationFrame(() => { window.vandrel = { run: event.detail.run, form }; });
         }, { once: true });
     }
     if (ask)
