@@ -30,22 +30,25 @@ export const engines = {
     chromium: debianChromium,
     firefox: { puppeteer: 'puppeteer-core', browser: 'firefox', executablePath: '/usr/bin/firefox-esr' },
     'chromium-jitless': { ...debianChromium, args: ['--js-flags=--jitless'] },
-    'chromium-85': { puppeteer: 'puppeteer-core-5', packaged: 'chrome-aws-lambda' },
-    'chromium-109': { puppeteer: 'puppeteer-core-19', packaged: '@sparticuz/chromium' },
+    // Chromium 85 looks for SwiftShader's GL in a folder of its own beside the binary, 109 (ANGLE)
+    // beside the binary itself. Without it the GPU process dies at start, and on some processors
+    // the browser then spins instead of falling back to software.
+    'chromium-85': { puppeteer: 'puppeteer-core-5', packaged: 'chrome-aws-lambda', gl: 'swiftshader' },
+    'chromium-109': { puppeteer: 'puppeteer-core-19', packaged: '@sparticuz/chromium', gl: '.' },
 };
 
-// The Chromium an npm package ships, unpacked beside its libraries: its binary's path.
-function unpacked(name) {
+// The Chromium an npm package ships, unpacked beside its libraries and its GL: its binary's path.
+function unpacked({ packaged: name, gl }) {
     const from = dirname(require.resolve(`${name}/package.json`));
     const { version } = JSON.parse(readFileSync(join(from, 'package.json'), 'utf8'));
     const folder = join(browserFolder, `${name.replace(/\W/g, '-')}-${version}`);
     const binary = join(folder, 'chromium');
-    if (!existsSync(binary)) {
-        mkdirSync(folder, { recursive: true });
-        for (const archive of ['aws', 'swiftshader']) {
+    if (!existsSync(binary) || !existsSync(join(folder, gl, 'libGLESv2.so'))) {
+        for (const [archive, into] of [['aws', folder], ['swiftshader', join(folder, gl)]]) {
+            mkdirSync(into, { recursive: true });
             const tar = join(folder, `${archive}.tar`);
             writeFileSync(tar, brotliDecompressSync(readFileSync(join(from, 'bin', `${archive}.tar.br`))));
-            execFileSync('tar', ['-xf', tar, '-C', folder]);
+            execFileSync('tar', ['-xf', tar, '-C', into]);
         }
         writeFileSync(`${binary}.part`, brotliDecompressSync(readFileSync(join(from, 'bin', 'chromium.br'))));
         chmodSync(`${binary}.part`, 0o755);
@@ -57,7 +60,7 @@ function unpacked(name) {
 export async function launch(name) {
     const engine = engines[name];
     const puppeteer = require(engine.puppeteer);
-    const binary = engine.packaged ? unpacked(engine.packaged) : { executablePath: engine.executablePath };
+    const binary = engine.packaged ? unpacked(engine) : { executablePath: engine.executablePath };
     if (!existsSync(binary.executablePath))
         throw new Error(`${binary.executablePath} is missing: bash scripts/setup.sh test installs it`);
     // Chromium's sandbox needs user namespaces that root in a container may not have; a chroot

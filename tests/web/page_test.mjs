@@ -12,8 +12,14 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
-import { after, before, describe, test } from 'node:test';
+import { after, before, describe, test as nodeTest } from 'node:test';
 import { engines, launch, launchWebKit, openPage, pagePath, pageUrl, whenReady } from './harness.mjs';
+
+// A browser that stops answering fails the test it is in, and its engine's hooks, instead of
+// holding the whole run; the longest test, 12,000 cases typed into WebKit, takes a few minutes.
+const test = (name, fn) => nodeTest(name, { timeout: 15 * 60 * 1000 }, fn);
+const starting = { timeout: 3 * 60 * 1000 };
+const closing = { timeout: 60 * 1000 };
 
 // What the native same_digits program wrote: one line a case, the support mode, the twelve
 // texts ("|" and control characters escaped as \xNN) in the order the run reads the boxes, then
@@ -282,11 +288,11 @@ for (const name of Object.keys(engines)) {
     describe(`the page in ${name}`, { skip: !wanted(name) }, () => {
         let browser;
         const summary = {};
-        before(async () => { browser = await launch(name); });
+        before(async () => { browser = await launch(name); }, starting);
         after(async () => {
             report(name, browser && await browser.version(), summary);
             await browser?.close();
-        });
+        }, closing);
 
         test('gives the native build\'s output for every generated case', async () => {
             const { page } = await ready(browser);
@@ -393,8 +399,8 @@ for (const name of Object.keys(engines)) {
 
 describe('the page in chromium, as a file and as served', { skip: !wanted('chromium') }, () => {
     let browser;
-    before(async () => { browser = await launch('chromium'); });
-    after(async () => { await browser?.close(); });
+    before(async () => { browser = await launch('chromium'); }, starting);
+    after(async () => { await browser?.close(); }, closing);
 
     test('makes no request but for itself, and breaks no rule of its security policy', async () => {
         const server = createServer((request, response) => {
@@ -614,11 +620,11 @@ describe('the page in chromium, as a file and as served', { skip: !wanted('chrom
 describe('the page in webkit', { skip: !wanted('webkit') }, () => {
     let webkit;
     const summary = {};
-    before(async () => { webkit = await launchWebKit(); });
+    before(async () => { webkit = await launchWebKit(); }, starting);
     after(async () => {
         report('webkit', webkit?.version, summary);
         await webkit?.close();
-    });
+    }, closing);
 
     test('gives the native build\'s output, shows every result whole or marked as cut, places every control', async () => {
         await webkit.open();
