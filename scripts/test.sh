@@ -109,11 +109,12 @@ in_stage() {
         named=1' ERR
     "$@"
 }
-# run_stage LOG LABEL COMMAND...
+# run_stage LOG LABEL COMMAND... — a stage that hangs is stopped after 40 minutes (status 124), so
+# that the run ends with the stage named, inside CI's 90 minutes; the longest takes about 16.
 run_stage() {
     local log="$1" label="$2"
     shift 2
-    quietly "$log" "$label" bash -c 'in_stage "$@"' stage "$@"
+    quietly "$log" "$label" timeout --kill-after=30 40m bash -c 'in_stage "$@"' stage "$@"
 }
 
 # The runner checks itself: a stage whose first command fails and whose last succeeds, and a stage

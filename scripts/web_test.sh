@@ -33,5 +33,5 @@ trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
 export VANDREL_WEB_PAGE="$page" VANDREL_SAME_DIGITS="$native/same_digits.txt" VANDREL_BROWSERS=build/browsers
 # A browser that stops answering fails the stage within these limits, long before CI's own.
-timeout --kill-after=30 45m node --test --test-reporter=tap tests/web/page_test.mjs
-timeout --kill-after=30 10m node bench/web_bench.mjs 20
+timeout --kill-after=30 30m node --test --test-reporter=tap tests/web/page_test.mjs
+timeout --kill-after=30 5m node bench/web_bench.mjs 20
