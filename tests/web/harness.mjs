@@ -31,8 +31,8 @@ export const engines = {
     firefox: { puppeteer: 'puppeteer-core', browser: 'firefox', executablePath: '/usr/bin/firefox-esr' },
     'chromium-jitless': { ...debianChromium, args: ['--js-flags=--jitless'] },
     // Chromium 85 looks for SwiftShader's GL in a folder of its own beside the binary, 109 (ANGLE)
-    // beside the binary itself. Without it the GPU process dies at start, and on some processors
-    // the browser then spins instead of falling back to software.
+    // beside the binary itself. Without it the GPU process dies at start, and the browser may then
+    // hang instead of falling back to software.
     'chromium-85': { puppeteer: 'puppeteer-core-5', packaged: 'chrome-aws-lambda', gl: 'swiftshader' },
     'chromium-109': { puppeteer: 'puppeteer-core-19', packaged: '@sparticuz/chromium', gl: '.' },
 };
